@@ -7,6 +7,8 @@
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "engine/game_state.h"
@@ -15,7 +17,8 @@
 namespace gridmark::testing {
 
 // A board without a window: keeps every control's state and logs each write
-// ("caption 4 X", "enabled 4 0", "colour 4 255", "text Wins 1",
+// ("caption 4 X", "enabled 4 0", "colour 4 255", "colour 4 face" for the
+// button face, "text Wins 1",
 // "label Difficultytype Medium", "menu Medium 0").
 class FakeBoard : public Board {
  public:
@@ -24,38 +27,41 @@ class FakeBoard : public Board {
   std::array<Colour, 9> colour{};
   std::map<TextBox, std::string> text;
   std::map<Label, std::string> label;
-  std::map<Level, bool> menu{{Level::kEasy, true},
-                             {Level::kMedium, true},
-                             {Level::kHard, true}};
+  std::map<Level, bool> menu{
+      {Level::kEasy, true}, {Level::kMedium, true}, {Level::kHard, true}};
   std::vector<std::string> log;
+  // Run after each write is logged, and before a cell's caption is read.
+  std::function<void(const std::string& entry)> on_write;
+  std::function<void(std::int16_t cell)> on_read;
 
   void SetCellCaption(std::int16_t cell, const std::string& value) override {
     caption.at(Index(cell)) = value;
-    log.push_back("caption " + std::to_string(cell) + " " + value);
+    Log(CellEntry("caption", cell, value));
   }
   std::string CellCaption(std::int16_t cell) const override {
+    if (on_read) on_read(cell);
     return caption.at(Index(cell));
   }
   void SetCellEnabled(std::int16_t cell, bool value) override {
     enabled.at(Index(cell)) = value;
-    log.push_back("enabled " + std::to_string(cell) + " " +
-                  (value ? "1" : "0"));
+    Log(CellEntry("enabled", cell, value ? "1" : "0"));
   }
   bool CellEnabled(std::int16_t cell) const override {
     return enabled.at(Index(cell));
   }
   void SetCellBackColour(std::int16_t cell, Colour value) override {
     colour.at(Index(cell)) = value;
-    log.push_back("colour " + std::to_string(cell) + " " +
-                  std::to_string(value));
+    // Named rather than 2147483663, which would not fit a short string.
+    Log(CellEntry("colour", cell,
+                  value == kButtonFace ? "face" : std::to_string(value)));
   }
   void SetText(TextBox box, const std::string& value) override {
     text[box] = value;
-    log.push_back("text " + Name(box) + " " + value);
+    Log("text " + Name(box) + " " + value);
   }
   void SetCaption(Label which, const std::string& value) override {
     label[which] = value;
-    log.push_back("label " + Name(which) + " " + value);
+    Log("label " + Name(which) + " " + value);
   }
   std::string Caption(Label which) const override {
     auto found = label.find(which);
@@ -63,8 +69,7 @@ class FakeBoard : public Board {
   }
   void SetMenuEnabled(Level item, bool value) override {
     menu[item] = value;
-    log.push_back(std::string("menu ") + LevelName(item) + " " +
-                  (value ? "1" : "0"));
+    Log(std::string("menu ") + LevelName(item) + " " + (value ? "1" : "0"));
   }
 
   // Puts marks on the board as the engine would, without logging: "XO..." one
@@ -108,6 +113,20 @@ class FakeBoard : public Board {
   }
 
  private:
+  // Built in one buffer: the exhaustive walk logs millions of these.
+  static std::string CellEntry(std::string_view kind, std::int16_t cell,
+                               std::string_view value) {
+    std::string entry;
+    entry.reserve(kind.size() + value.size() + 3);
+    // Index() has already checked the cell: one digit.
+    entry.append(kind).append(1, ' ').append(1, static_cast<char>('0' + cell));
+    entry.append(1, ' ').append(value);
+    return entry;
+  }
+  void Log(std::string entry) {
+    log.push_back(std::move(entry));
+    if (on_write) on_write(log.back());
+  }
   static std::size_t Index(std::int16_t cell) {
     if (cell < 0 || cell > 8) throw std::out_of_range("cell index");
     return static_cast<std::size_t>(cell);
@@ -134,6 +153,8 @@ class ScriptedPlatform : public PlatformServices {
   int rnd_calls = 0;
   // Runs when a box is shown, before it is answered.
   std::function<void(const ShownBox&)> on_box;
+  // Runs at each draw, before the number is taken from the script.
+  std::function<void()> on_rnd;
 
   std::int16_t MsgBox(const std::string& prompt, Buttons buttons,
                       const std::string& title) override {
@@ -148,6 +169,7 @@ class ScriptedPlatform : public PlatformServices {
   void Randomize(double seed) override { seeds.push_back(seed); }
   float Rnd() override {
     ++rnd_calls;
+    if (on_rnd) on_rnd();
     if (randoms.empty()) throw std::logic_error("no random number scripted");
     const float r = randoms.front();
     randoms.pop_front();

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "platform/platform_services.h"
 #include "platform/random_source.h"
 
@@ -72,6 +74,41 @@ TEST(RandomSource, SameSeedSameSequenceAndFractionMatters) {
     differs = differs || x != c.Next();
   }
   EXPECT_TRUE(differs);
+}
+
+// Draws as the game makes them: a cell is 8 r rounded, intChance 100 r + 1.
+TEST(RandomSource, CellCornersComeUpHalfAsOftenAsTheOthers) {
+  RandomSource random;
+  random.Seed(45296.25);
+  std::array<int, 9> count{};
+  constexpr int kDraws = 1600000;
+  for (int i = 0; i < kDraws; ++i) {
+    ++count.at(static_cast<std::size_t>(CInt(8.0 * random.Next())));
+  }
+  for (std::size_t cell = 0; cell < 9; ++cell) {
+    const double expected =
+        kDraws * (cell == 0 || cell == 8 ? 1.0 / 16 : 1.0 / 8);
+    EXPECT_NEAR(count.at(cell), expected, expected * 0.02) << "cell " << cell;
+  }
+}
+
+TEST(RandomSource, ChanceEndsComeUpHalfAsOftenAsTheOthers) {
+  RandomSource random;
+  random.Seed(3600.75);
+  std::array<int, 102> count{};
+  constexpr int kDraws = 2000000;
+  for (int i = 0; i < kDraws; ++i) {
+    const int chance = CInt(100.0 * random.Next() + 1.0);
+    ASSERT_GE(chance, 1);
+    ASSERT_LE(chance, 101);
+    ++count.at(static_cast<std::size_t>(chance));
+  }
+  for (std::size_t chance = 1; chance <= 101; ++chance) {
+    const double expected =
+        kDraws * (chance == 1 || chance == 101 ? 1.0 / 200 : 1.0 / 100);
+    EXPECT_NEAR(count.at(chance), expected, expected * 0.05)
+        << "chance " << chance;
+  }
 }
 
 }  // namespace

@@ -1,0 +1,19 @@
+#include <QApplication>
+
+#include "platform/app_info.h"
+#include "platform/qt_platform_services.h"
+#include "ui/controls.h"
+#include "ui/dialogs.h"
+#include "ui/main_window.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QString::fromLatin1(gridmark::kAppTitle));
+  QApplication::setApplicationVersion(QStringLiteral(GRIDMARK_VERSION));
+  QApplication::setWindowIcon(gridmark::ProgramIcon());
+
+  gridmark::QtPlatformServices platform(&gridmark::MakeDialog);
+  gridmark::Form1 window(platform);
+  window.show();
+  return QApplication::exec();
+}

@@ -1,0 +1,133 @@
+#include "platform/qt_platform_services.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTime>
+#include <stdexcept>
+#include <utility>
+
+namespace gridmark {
+
+namespace {
+
+// A message box that a Yes/No question keeps up until Yes or No is chosen:
+// neither Esc nor the close box may quietly answer it.
+class ReplyBox : public QMessageBox {
+ public:
+  explicit ReplyBox(bool must_answer) : must_answer_(must_answer) {
+    if (must_answer_) {
+      setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint |
+                     Qt::WindowTitleHint);
+    }
+  }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (must_answer_ && event->matches(QKeySequence::Cancel)) {
+      event->accept();
+      return;
+    }
+    QMessageBox::keyPressEvent(event);
+  }
+  void closeEvent(QCloseEvent* event) override {
+    if (must_answer_) {
+      event->ignore();
+      return;
+    }
+    QMessageBox::closeEvent(event);
+  }
+
+ private:
+  bool must_answer_;
+};
+
+std::int16_t ReplyCode(QMessageBox::StandardButton button) {
+  switch (button) {
+    case QMessageBox::Yes:
+      return kYes;
+    case QMessageBox::No:
+      return kNo;
+    case QMessageBox::Ok:
+      return kOk;
+    default:
+      return kCancel;
+  }
+}
+
+}  // namespace
+
+QtPlatformServices::QtPlatformServices(DialogFactory factory)
+    : factory_(std::move(factory)) {}
+
+QtPlatformServices::~QtPlatformServices() = default;
+
+void QtPlatformServices::SetDialogFactory(DialogFactory factory) {
+  factory_ = std::move(factory);
+}
+
+std::int16_t QtPlatformServices::MsgBox(const std::string& prompt,
+                                        Buttons buttons,
+                                        const std::string& title) {
+  ReplyBox box(buttons == Buttons::kYesNo);
+  box.setIcon(QMessageBox::NoIcon);
+  box.setWindowTitle(QString::fromStdString(title));
+  box.setText(QString::fromStdString(prompt));
+  box.setTextFormat(Qt::PlainText);
+  switch (buttons) {
+    case Buttons::kYesNo:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      box.setDefaultButton(QMessageBox::Yes);
+      break;
+    case Buttons::kOkCancel:
+      box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+      box.setDefaultButton(QMessageBox::Ok);
+      box.setEscapeButton(QMessageBox::Cancel);
+      break;
+    case Buttons::kOk:
+      box.setStandardButtons(QMessageBox::Ok);
+      box.setDefaultButton(QMessageBox::Ok);
+      break;
+  }
+  // Plain text buttons, without the style's icons.
+  for (QAbstractButton* button : box.buttons()) {
+    button->setIcon(QIcon());
+  }
+  box.exec();
+  // Closed without a choice (Esc or the close box) counts as Cancel.
+  return ReplyCode(box.standardButton(box.clickedButton()));
+}
+
+double QtPlatformServices::Timer() {
+  return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}
+
+void QtPlatformServices::Randomize(double seed) { random_.Seed(seed); }
+
+float QtPlatformServices::Rnd() { return random_.Next(); }
+
+void QtPlatformServices::CloseProgram() {
+  QApplication::closeAllWindows();
+  QCoreApplication::exit(0);
+}
+
+void QtPlatformServices::ShowDialog(Dialog dialog) {
+  std::unique_ptr<DialogForm>& form = forms_[dialog];
+  if (!form) {
+    if (!factory_) {
+      throw std::logic_error("no dialog factory");
+    }
+    form = factory_(dialog);
+  }
+  form->Load();
+  form->exec();
+}
+
+DialogForm* QtPlatformServices::Form(Dialog dialog) const {
+  const auto found = forms_.find(dialog);
+  return found == forms_.end() ? nullptr : found->second.get();
+}
+
+}  // namespace gridmark

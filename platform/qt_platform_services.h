@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QDialog>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "platform/platform_services.h"
+#include "platform/random_source.h"
+
+namespace gridmark {
+
+// A dialog form: built once, then loaded afresh before every showing.
+class DialogForm : public QDialog {
+ public:
+  using QDialog::QDialog;
+  // Back to the design-time contents, then the form's own load handler.
+  virtual void Load() = 0;
+};
+
+using DialogFactory = std::function<std::unique_ptr<DialogForm>(Dialog)>;
+
+// The platform services on Qt Widgets: real message boxes, the time of day,
+// the program's random generator and modal dialogs.
+class QtPlatformServices : public PlatformServices {
+ public:
+  explicit QtPlatformServices(DialogFactory factory = {});
+  ~QtPlatformServices() override;
+
+  void SetDialogFactory(DialogFactory factory);
+
+  std::int16_t MsgBox(const std::string& prompt, Buttons buttons,
+                      const std::string& title) override;
+  double Timer() override;
+  void Randomize(double seed) override;
+  float Rnd() override;
+  void CloseProgram() override;
+  void ShowDialog(Dialog dialog) override;
+
+  // The dialog's form object, or nullptr before its first showing.
+  DialogForm* Form(Dialog dialog) const;
+
+ private:
+  DialogFactory factory_;
+  std::map<Dialog, std::unique_ptr<DialogForm>> forms_;
+  RandomSource random_;
+};
+
+}  // namespace gridmark

@@ -1,0 +1,130 @@
+#include "ui/controls.h"
+
+#include <QPainter>
+#include <QPainterPathStroker>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <QSvgRenderer>
+#include <algorithm>
+#include <cmath>
+
+// Resources of a static library need registering by hand, from outside any
+// namespace as the macro requires.
+static void InitResources() { Q_INIT_RESOURCE(gridmark); }
+
+namespace gridmark {
+
+QFont BoldFont(const char* family, double points) {
+  QFont font(QString::fromLatin1(family));
+  font.setPointSizeF(points);
+  font.setBold(true);
+  return font;
+}
+
+QIcon ProgramIcon() {
+  static const QIcon icon = [] {
+    InitResources();
+    QSvgRenderer svg(QStringLiteral(":/gridmark.svg"));
+    QIcon rendered;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+      QPixmap pixmap(size, size);
+      pixmap.fill(Qt::transparent);
+      QPainter painter(&pixmap);
+      svg.render(&painter);
+      painter.end();
+      rendered.addPixmap(pixmap);
+    }
+    return rendered;
+  }();
+  return icon;
+}
+
+QColor ToQColor(Colour colour, const QPalette& palette) {
+  if (colour == kButtonFace) {
+    return palette.color(QPalette::Active, QPalette::Button);
+  }
+  return QColor(static_cast<int>(colour & 0xFF),
+                static_cast<int>((colour >> 8) & 0xFF),
+                static_cast<int>((colour >> 16) & 0xFF));
+}
+
+CellButton::CellButton(QWidget* parent)
+    : QPushButton(parent),
+      back_colour_(palette().color(QPalette::Active, QPalette::Button)) {
+  // Enter presses the focused cell, as Space does.
+  setAutoDefault(true);
+}
+
+void CellButton::SetBackColour(const QColor& colour) {
+  if (colour != back_colour_) {
+    back_colour_ = colour;
+    update();
+  }
+}
+
+void CellButton::paintEvent(QPaintEvent* /*event*/) {
+  QStylePainter painter(this);
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  option.text.clear();
+  painter.drawControl(QStyle::CE_PushButtonBevel, option);
+
+  // The style's frame and focus outline stay; the face is the back colour.
+  const QRect face = rect().adjusted(2, 2, -2, -2);
+  painter.fillRect(face, isDown() ? back_colour_.darker(115) : back_colour_);
+
+  painter.setFont(font());
+  if (isEnabled()) {
+    painter.setPen(palette().color(QPalette::Active, QPalette::ButtonText));
+    painter.drawText(face, Qt::AlignCenter, text());
+  } else {
+    // Etched grey, as disabled captions are drawn: pale text would vanish
+    // on the button face.
+    painter.setPen(QColor(255, 255, 255));
+    painter.drawText(face.translated(1, 1), Qt::AlignCenter, text());
+    painter.setPen(QColor(128, 128, 128));
+    painter.drawText(face, Qt::AlignCenter, text());
+  }
+}
+
+LineControl::LineControl(QWidget* parent, const char* name, QPoint from_twips,
+                         QPoint to_twips, int width, const QColor& colour)
+    : QWidget(parent), colour_(colour) {
+  setObjectName(QString::fromLatin1(name));
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+
+  const QLineF line(Px(from_twips.x()), Px(from_twips.y()), Px(to_twips.x()),
+                    Px(to_twips.y()));
+  // Odd widths are centred on a pixel, even ones between two, so the line
+  // covers whole pixels across its length.
+  const double shift = (width % 2) * 0.5;
+  const bool level = std::abs(line.dx()) >= std::abs(line.dy());
+  const QPointF offset = level ? QPointF(0, shift) : QPointF(shift, 0);
+  QPainterPath path;
+  path.moveTo(line.p1() + offset);
+  path.lineTo(line.p2() + offset);
+  QPainterPathStroker stroker;
+  stroker.setWidth(width);
+  stroker.setCapStyle(Qt::FlatCap);
+  // Square ends at the given coordinates, even on a line that is not quite
+  // level or upright.
+  const double big = 1e4;
+  const QRectF ends =
+      level ? QRectF(QPointF(std::min(line.x1(), line.x2()), -big),
+                     QPointF(std::max(line.x1(), line.x2()), big))
+            : QRectF(QPointF(-big, std::min(line.y1(), line.y2())),
+                     QPointF(big, std::max(line.y1(), line.y2())));
+  QPainterPath clip;
+  clip.addRect(ends);
+  const QPainterPath stroke = stroker.createStroke(path).intersected(clip);
+  const QRect box = stroke.boundingRect().toAlignedRect();
+  setGeometry(box);
+  stroke_ = stroke.translated(-box.topLeft());
+}
+
+void LineControl::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(this);
+  painter.fillPath(stroke_, colour_);
+}
+
+}  // namespace gridmark

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QIcon>
+#include <QLineF>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QRect>
+#include <QWidget>
+
+#include "engine/game_state.h"
+
+namespace gridmark {
+
+// Twips to pixels at 96 dpi, to the nearest pixel (15 twips make a pixel).
+constexpr int Px(int twips) { return (2 * twips + 15) / 30; }
+
+// A control's box from its Left, Top, Width and Height in twips.
+inline QRect TwipsRect(int left, int top, int width, int height) {
+  return {Px(left), Px(top), Px(width), Px(height)};
+}
+
+QFont BoldFont(const char* family, double points);
+
+// The program's icon, rendered from its SVG at the usual icon sizes.
+QIcon ProgramIcon();
+
+// A colour of the game (blue-green-red, or a system colour) on `palette`.
+QColor ToQColor(Colour colour, const QPalette& palette);
+
+// The board's cells: push buttons whose back colour fills the whole face.
+class CellButton : public QPushButton {
+ public:
+  explicit CellButton(QWidget* parent);
+
+  void SetBackColour(const QColor& colour);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QColor back_colour_;
+};
+
+// A straight line of a given width, drawn from and to points given in twips
+// of its parent's client area; the widget covers just the line.
+class LineControl : public QWidget {
+ public:
+  LineControl(QWidget* parent, const char* name, QPoint from_twips,
+              QPoint to_twips, int width, const QColor& colour);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QColor colour_;
+  QPainterPath stroke_;
+};
+
+}  // namespace gridmark

@@ -1,0 +1,180 @@
+#include "ui/dialogs.h"
+
+#include <QKeyEvent>
+
+#include "platform/app_info.h"
+
+namespace gridmark {
+
+namespace {
+
+void MakeFixedDialog(QDialog* dialog, QSize client) {
+  dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint |
+                         Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowCloseButtonHint);
+  dialog->setWindowIcon(ProgramIcon());
+  dialog->setFixedSize(client);
+}
+
+QLabel* AddLabel(QWidget* parent, const char* name, QRect box) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setGeometry(box);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setWordWrap(true);
+  return label;
+}
+
+QPushButton* AddButton(QWidget* parent, const char* name, QRect box) {
+  auto* button = new QPushButton(QStringLiteral("OK"), parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setGeometry(box);
+  return button;
+}
+
+void SetTextColour(QWidget* widget, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  widget->setPalette(palette);
+}
+
+}  // namespace
+
+// ---- frmHowToPlay -----------------------------------------------------------
+
+frmHowToPlay::frmHowToPlay(QWidget* parent) : DialogForm(parent) {
+  setObjectName(QStringLiteral("frmHowToPlay"));
+  MakeFixedDialog(this, {314, 154});
+
+  OKButton_ = AddButton(this, "OKButton", TwipsRect(1800, 1800, 1215, 375));
+  // Enter presses it only while it has the focus; it is not the default.
+  OKButton_->setAutoDefault(true);
+  OKButton_->setDefault(false);
+  connect(OKButton_, &QPushButton::clicked, this,
+          &frmHowToPlay::OKButton_Click);
+
+  Label1_ = AddLabel(this, "Label1", TwipsRect(120, 120, 4455, 855));
+  Label1_->setFont(BoldFont("Arial", 14.25));
+  Label1_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  Label2_ = AddLabel(this, "Label2", TwipsRect(120, 1200, 4455, 375));
+  Label2_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+  Load();
+}
+
+void frmHowToPlay::Load() {
+  setWindowTitle(QStringLiteral("How To Play"));
+  setGeometry(QRect(QPoint(Px(2760), Px(3750)), size()));
+  Label1_->setText(
+      QStringLiteral("You seriously don't know how to play Gridmark?"));
+  Label2_->setText(
+      QStringLiteral("The first player to get (3) X's or O's in a row wins."));
+  OKButton_->setFocus();
+}
+
+void frmHowToPlay::OKButton_Click() { accept(); }
+
+void frmHowToPlay::keyPressEvent(QKeyEvent* event) {
+  // No cancel button here, so Esc closes nothing.
+  if (event->matches(QKeySequence::Cancel)) {
+    event->accept();
+    return;
+  }
+  DialogForm::keyPressEvent(event);
+}
+
+// ---- frmAbout ---------------------------------------------------------------
+
+frmAbout::frmAbout(QWidget* parent) : DialogForm(parent) {
+  setObjectName(QStringLiteral("frmAbout"));
+  MakeFixedDialog(this, {382, 222});
+
+  cmdOK_ = AddButton(this, "cmdOK", TwipsRect(4245, 2145, 1260, 345));
+  cmdOK_->setDefault(true);
+  connect(cmdOK_, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+
+  // A 2-pixel sunken border around the 32 by 32 icon.
+  picIcon_ = new QLabel(this);
+  picIcon_->setObjectName(QStringLiteral("picIcon"));
+  picIcon_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  picIcon_->setLineWidth(2);
+  picIcon_->setPixmap(ProgramIcon().pixmap(32, 32));
+  picIcon_->setGeometry(TwipsRect(240, 240, 540, 540));
+
+  const QColor black(0, 0, 0);
+  lblDescription_ =
+      AddLabel(this, "lblDescription", TwipsRect(1050, 1125, 3885, 330));
+  SetTextColour(lblDescription_, black);
+  lblTitle_ = AddLabel(this, "lblTitle", TwipsRect(1050, 240, 3885, 480));
+  SetTextColour(lblTitle_, black);
+  lblVersion_ = AddLabel(this, "lblVersion", TwipsRect(1050, 780, 3885, 225));
+
+  Text1_ = new QPlainTextEdit(this);
+  Text1_->setObjectName(QStringLiteral("Text1"));
+  Text1_->setGeometry(TwipsRect(120, 2040, 3975, 1335));
+  Text1_->setReadOnly(true);
+  Text1_->setFrameStyle(QFrame::NoFrame);
+  Text1_->setFocusPolicy(Qt::NoFocus);
+  Text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  QPalette notice = Text1_->palette();
+  for (auto group :
+       {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    notice.setColor(group, QPalette::Base,
+                    notice.color(group, QPalette::Button));
+  }
+  Text1_->setPalette(notice);
+
+  // Grey above white: an etched rule between the captions and the notice.
+  new LineControl(this, "Line1_0", {105, 1980}, {5654, 1980}, 2,
+                  QColor(255, 255, 255));
+  new LineControl(this, "Line1_1", {90, 1965}, {5654, 1965}, 1,
+                  QColor(128, 128, 128));
+
+  Load();
+}
+
+void frmAbout::Load() {
+  setWindowTitle(QStringLiteral("About"));
+  setGeometry(QRect(QPoint(Px(2340), Px(1935)), size()));
+  lblDescription_->setText(
+      QStringLiteral("Gridmark - by the Gridmark developers"));
+  lblTitle_->setText(QStringLiteral("Application Title"));
+  lblVersion_->setText(QStringLiteral("Version"));
+  Text1_->setPlainText(QString::fromLatin1(kNotice));
+  cmdOK_->setFocus();
+  Form_Load();
+}
+
+void frmAbout::Form_Load() {
+  const QString title = QString::fromLatin1(kAppTitle);
+  setWindowTitle(QStringLiteral("About ") + title);
+  lblVersion_->setText(
+      QStringLiteral("Version %1.%2").arg(kVersionMajor).arg(kVersionMinor));
+  lblTitle_->setText(title);
+}
+
+void frmAbout::cmdOK_Click() { accept(); }
+
+void frmAbout::keyPressEvent(QKeyEvent* event) {
+  // cmdOK is the cancel button as well: Esc presses it.
+  if (event->matches(QKeySequence::Cancel)) {
+    event->accept();
+    cmdOK_->click();
+    return;
+  }
+  DialogForm::keyPressEvent(event);
+}
+
+// ---- Factory ----------------------------------------------------------------
+
+std::unique_ptr<DialogForm> MakeDialog(Dialog dialog) {
+  switch (dialog) {
+    case Dialog::kHowToPlay:
+      return std::make_unique<frmHowToPlay>();
+    case Dialog::kAbout:
+      return std::make_unique<frmAbout>();
+  }
+  return nullptr;
+}
+
+}  // namespace gridmark

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "engine/game_flow.h"
+#include "engine/game_state.h"
+#include "platform/platform_services.h"
+#include "ui/controls.h"
+
+namespace gridmark {
+
+// The main window: scoreboard, board and menus. Its controls are the game's
+// board, and every event of it goes to the game through the event boundary.
+class Form1 : public QMainWindow, public Board {
+ public:
+  // Builds the window and runs its load handler; show() it afterwards.
+  explicit Form1(PlatformServices& platform, QWidget* parent = nullptr);
+
+  Game& game() { return game_; }
+  const Game& game() const { return game_; }
+
+  // Board
+  void SetCellCaption(std::int16_t cell, const std::string& text) override;
+  std::string CellCaption(std::int16_t cell) const override;
+  void SetCellEnabled(std::int16_t cell, bool enabled) override;
+  bool CellEnabled(std::int16_t cell) const override;
+  void SetCellBackColour(std::int16_t cell, Colour colour) override;
+  void SetText(TextBox box, const std::string& text) override;
+  void SetCaption(Label label, const std::string& text) override;
+  std::string Caption(Label label) const override;
+  void SetMenuEnabled(Level item, bool enabled) override;
+
+ private:
+  void CreateScoreboard(QWidget* client);
+  void CreateBoard(QWidget* client);
+  void CreateMenus();
+  QLabel* AddLabel(QWidget* client, const char* name, const char* caption,
+                   QRect box, const QFont& font, const QColor& text_colour);
+  QLineEdit* AddTextBox(QWidget* client, const char* name, QRect box);
+  QAction* AddItem(QMenu* menu, const char* name, const char* caption,
+                   void (Game::*handler)());
+  QLineEdit* Box(TextBox box) const;
+  QLabel* CaptionLabel(Label label) const;
+
+  Game game_;
+  std::array<CellButton*, 9> cmd1_{};
+  QLineEdit* txtGamenumber_ = nullptr;
+  QLineEdit* txtDraws_ = nullptr;
+  QLineEdit* txtWins_ = nullptr;
+  QLineEdit* txtLosses_ = nullptr;
+  QLabel* lblPlayertype_ = nullptr;
+  QLabel* lblDifficultytype_ = nullptr;
+  QLabel* lblCPUtype_ = nullptr;
+  QAction* mnuEasy_ = nullptr;
+  QAction* mnuMedium_ = nullptr;
+  QAction* mnuHard_ = nullptr;
+};
+
+}  // namespace gridmark
