@@ -9,7 +9,9 @@
 // Leaves the event loop as soon as `widget` has been painted once.
 class QuitOnFirstPaint : public QObject {
  public:
-  explicit QuitOnFirstPaint(QWidget& widget) { widget.installEventFilter(this); }
+  explicit QuitOnFirstPaint(QWidget& widget) {
+    widget.installEventFilter(this);
+  }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {

@@ -33,8 +33,7 @@ Run RunOnce(const char* program) {
     std::fprintf(stderr, "%s failed (status %d)\n", program, status);
     std::exit(1);
   }
-  return {std::chrono::duration<double>(stop - start).count(),
-          usage.ru_maxrss};
+  return {std::chrono::duration<double>(stop - start).count(), usage.ru_maxrss};
 }
 
 template <typename T>
@@ -68,8 +67,8 @@ int main(int argc, char** argv) {
   std::printf("runs each: %d\n", runs);
   std::printf("%-12s median %.1f ms, peak RSS %ld KiB\n", "program", ta * 1e3,
               ra);
-  std::printf("%-12s median %.1f ms, peak RSS %ld KiB\n", "baseline",
-              tb * 1e3, rb);
+  std::printf("%-12s median %.1f ms, peak RSS %ld KiB\n", "baseline", tb * 1e3,
+              rb);
   std::printf("ratios: wall %.3f, peak RSS %.3f\n", ta / tb,
               static_cast<double>(ra) / static_cast<double>(rb));
   return 0;
