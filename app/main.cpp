@@ -11,6 +11,9 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QString::fromLatin1(gridmark::kAppTitle));
   QApplication::setApplicationVersion(QStringLiteral(GRIDMARK_VERSION));
   QApplication::setWindowIcon(gridmark::ProgramIcon());
+  // Ties the window to its desktop entry and icon.
+  QGuiApplication::setDesktopFileName(
+      QStringLiteral("io.github.gridmark.Gridmark"));
 
   gridmark::QtPlatformServices platform(&gridmark::MakeDialog);
   gridmark::Form1 window(platform);

@@ -136,9 +136,9 @@ void Game::ChangeLevel(Level level) {
     board_.SetMenuEnabled(item, item != level);
   }
   if (intMoves != 0 && intGameNumber >= 1) {
-    intConfirm = platform_.MsgBox(
-        "Changing This Setting Will Restart The Tournament", Buttons::kOkCancel,
-        "Reset?");
+    intConfirm =
+        platform_.MsgBox("Changing This Setting Will Restart The Tournament",
+                         Buttons::kOkCancel, "Reset?");
     if (intConfirm == kOk) {
       board_.SetCaption(Label::kDifficultytype, LevelName(level));
       RestartTournament();

@@ -52,8 +52,8 @@ constexpr std::array<Line, 8> kLines{{{0, 1, 2},
 
 // The module variables of the main window, in declaration order.
 struct ModuleState {
-  std::string strPlayer;  // the human's mark, "X"
-  std::string strCPU;     // the computer's mark, "O"
+  std::string strPlayer;         // the human's mark, "X"
+  std::string strCPU;            // the computer's mark, "O"
   std::int16_t intCareless = 0;  // 1: this game the computer does not block
   std::int16_t intChance = 0;    // the game's random number, 1 to 101
   std::int16_t intMoves = 0;     // marks on the board

@@ -35,6 +35,7 @@ class CellButton : public QPushButton {
   explicit CellButton(QWidget* parent);
 
   void SetBackColour(const QColor& colour);
+  const QColor& BackColour() const { return back_colour_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;

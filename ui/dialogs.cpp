@@ -116,6 +116,9 @@ frmAbout::frmAbout(QWidget* parent) : DialogForm(parent) {
   Text1_->setFrameStyle(QFrame::NoFrame);
   Text1_->setFocusPolicy(Qt::NoFocus);
   Text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  // A plain multi-line box: it wraps, and has no scroll bars.
+  Text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  Text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   QPalette notice = Text1_->palette();
   for (auto group :
        {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {

@@ -31,6 +31,24 @@ constexpr std::array<CellBox, 9> kCells{{{360, 1605, 1000, 1000},
                                          {1620, 4065, 1000, 1000},
                                          {2835, 4065, 1000, 1000}}};
 
+// Where each cell lies, as a screen reader says it.
+constexpr std::array<const char*, 9> kCellPlaces{
+    "Top left",     "Top centre",  "Top right",     "Centre left", "Centre",
+    "Centre right", "Bottom left", "Bottom centre", "Bottom right"};
+
+// The caption that names each mark or level label for a screen reader.
+const char* CaptionName(Label label) {
+  switch (label) {
+    case Label::kPlayertype:
+      return "Player";
+    case Label::kCPUtype:
+      return "CPU";
+    case Label::kDifficultytype:
+      return "Difficulty";
+  }
+  return "";
+}
+
 // Paints a control's background in the button face, as the window's own.
 void UseButtonFace(QWidget* widget) {
   QPalette palette = widget->palette();
@@ -88,19 +106,24 @@ void Form1::CreateScoreboard(QWidget* client) {
   const QFont small = BoldFont("Arial", 9.75);
   const QColor text = palette().color(QPalette::Active, QPalette::ButtonText);
 
-  AddLabel(client, "lblGame", "Game", TwipsRect(225, 120, 735, 255), large,
-           text);
+  QLabel* game = AddLabel(client, "lblGame", "Game",
+                          TwipsRect(225, 120, 735, 255), large, text);
   txtGamenumber_ =
       AddTextBox(client, "txtGamenumber", TwipsRect(1170, 75, 735, 405));
-  AddLabel(client, "lblDraws", "Draws", TwipsRect(2010, 135, 735, 255), large,
-           text);
+  QLabel* draws = AddLabel(client, "lblDraws", "Draws",
+                           TwipsRect(2010, 135, 735, 255), large, text);
   txtDraws_ = AddTextBox(client, "txtDraws", TwipsRect(3090, 75, 735, 405));
-  AddLabel(client, "lblWins", "Wins", TwipsRect(225, 540, 720, 255), large,
-           text);
+  QLabel* wins = AddLabel(client, "lblWins", "Wins",
+                          TwipsRect(225, 540, 720, 255), large, text);
   txtWins_ = AddTextBox(client, "txtWins", TwipsRect(1170, 495, 735, 405));
-  AddLabel(client, "lblLosses", "Losses", TwipsRect(2010, 540, 975, 255), large,
-           text);
+  QLabel* losses = AddLabel(client, "lblLosses", "Losses",
+                            TwipsRect(2010, 540, 975, 255), large, text);
   txtLosses_ = AddTextBox(client, "txtLosses", TwipsRect(3090, 495, 735, 405));
+  // Screen readers name each score box after the label beside it.
+  game->setBuddy(txtGamenumber_);
+  draws->setBuddy(txtDraws_);
+  wins->setBuddy(txtWins_);
+  losses->setBuddy(txtLosses_);
 
   AddLabel(client, "lblPlayer", "Player", TwipsRect(225, 975, 855, 270), small,
            kPureBlue);
@@ -226,8 +249,13 @@ QLabel* Form1::CaptionLabel(Label label) const {
 }
 
 void Form1::SetCellCaption(std::int16_t cell, const std::string& text) {
-  cmd1_.at(static_cast<std::size_t>(cell))
-      ->setText(QString::fromStdString(text));
+  const auto i = static_cast<std::size_t>(cell);
+  const QString mark = QString::fromStdString(text);
+  cmd1_.at(i)->setText(mark);
+  // A screen reader hears the cell's place and its mark.
+  cmd1_[i]->setAccessibleName(QStringLiteral("%1, %2").arg(
+      QLatin1String(kCellPlaces[i]),
+      mark.isEmpty() ? QStringLiteral("empty") : mark));
 }
 
 std::string Form1::CellCaption(std::int16_t cell) const {
@@ -252,7 +280,11 @@ void Form1::SetText(TextBox box, const std::string& text) {
 }
 
 void Form1::SetCaption(Label label, const std::string& text) {
-  CaptionLabel(label)->setText(QString::fromStdString(text));
+  const QString caption = QString::fromStdString(text);
+  CaptionLabel(label)->setText(caption);
+  // The caption alone ("Medium", "X's") would not say what it is.
+  CaptionLabel(label)->setAccessibleName(
+      QStringLiteral("%1, %2").arg(QLatin1String(CaptionName(label)), caption));
 }
 
 std::string Form1::Caption(Label label) const {

@@ -12,6 +12,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QString::fromLatin1(gridmark::kAppTitle));
   QApplication::setWindowIcon(gridmark::ProgramIcon());
+  QGuiApplication::setDesktopFileName(
+      QStringLiteral("io.github.gridmark.Gridmark"));
 
   gridmark::QtPlatformServices platform(&gridmark::MakeDialog);
   gridmark::Form1 window(platform);

@@ -16,21 +16,7 @@ using testing::ChanceR;
 using testing::Find;
 using testing::Marks;
 using testing::ModalPoller;
-
-// Real boxes and dialogs, scripted random numbers.
-class ScriptedRandoms : public QtPlatformServices {
- public:
-  explicit ScriptedRandoms(std::deque<float> randoms)
-      : QtPlatformServices(&MakeDialog), randoms_(std::move(randoms)) {}
-  float Rnd() override {
-    const float r = randoms_.empty() ? 0.0F : randoms_.front();
-    if (!randoms_.empty()) randoms_.pop_front();
-    return r;
-  }
-
- private:
-  std::deque<float> randoms_;
-};
+using testing::ScriptedRandoms;
 
 class QtPlatformTest : public QObject {
   Q_OBJECT

@@ -5,10 +5,29 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <deque>
 #include <functional>
 #include <vector>
 
+#include "platform/qt_platform_services.h"
+#include "ui/dialogs.h"
+
 namespace gridmark::testing {
+
+// Real boxes and dialogs, scripted random numbers.
+class ScriptedRandoms : public QtPlatformServices {
+ public:
+  explicit ScriptedRandoms(std::deque<float> randoms)
+      : QtPlatformServices(&MakeDialog), randoms_(std::move(randoms)) {}
+  float Rnd() override {
+    const float r = randoms_.empty() ? 0.0F : randoms_.front();
+    if (!randoms_.empty()) randoms_.pop_front();
+    return r;
+  }
+
+ private:
+  std::deque<float> randoms_;
+};
 
 template <typename T = QWidget>
 T* Find(const QObject& root, const char* name) {
