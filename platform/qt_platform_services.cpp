@@ -64,10 +64,6 @@ QtPlatformServices::QtPlatformServices(DialogFactory factory)
 
 QtPlatformServices::~QtPlatformServices() = default;
 
-void QtPlatformServices::SetDialogFactory(DialogFactory factory) {
-  factory_ = std::move(factory);
-}
-
 std::int16_t QtPlatformServices::MsgBox(const std::string& prompt,
                                         Buttons buttons,
                                         const std::string& title) {

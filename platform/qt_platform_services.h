@@ -29,8 +29,6 @@ class QtPlatformServices : public PlatformServices {
   explicit QtPlatformServices(DialogFactory factory = {});
   ~QtPlatformServices() override;
 
-  void SetDialogFactory(DialogFactory factory);
-
   std::int16_t MsgBox(const std::string& prompt, Buttons buttons,
                       const std::string& title) override;
   double Timer() override;
