@@ -39,6 +39,17 @@ QIcon ProgramIcon() {
   return icon;
 }
 
+void UseButtonFace(QWidget* widget) {
+  QPalette palette = widget->palette();
+  for (auto group :
+       {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    palette.setColor(group, QPalette::Window,
+                     palette.color(group, QPalette::Button));
+  }
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+}
+
 QColor ToQColor(Colour colour, const QPalette& palette) {
   if (colour == kButtonFace) {
     return palette.color(QPalette::Active, QPalette::Button);

@@ -26,6 +26,9 @@ QFont BoldFont(const char* family, double points);
 // The program's icon, rendered from its SVG at the usual icon sizes.
 QIcon ProgramIcon();
 
+// Paints a window's or control's background in the button face.
+void UseButtonFace(QWidget* widget);
+
 // A colour of the game (blue-green-red, or a system colour) on `palette`.
 QColor ToQColor(Colour colour, const QPalette& palette);
 

@@ -14,6 +14,7 @@ void MakeFixedDialog(QDialog* dialog, QSize client) {
                          Qt::WindowCloseButtonHint);
   dialog->setWindowIcon(ProgramIcon());
   dialog->setFixedSize(client);
+  UseButtonFace(dialog);
 }
 
 QLabel* AddLabel(QWidget* parent, const char* name, QRect box) {
@@ -22,6 +23,7 @@ QLabel* AddLabel(QWidget* parent, const char* name, QRect box) {
   label->setGeometry(box);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label->setWordWrap(true);
+  UseButtonFace(label);
   return label;
 }
 

@@ -49,18 +49,6 @@ const char* CaptionName(Label label) {
   return "";
 }
 
-// Paints a control's background in the button face, as the window's own.
-void UseButtonFace(QWidget* widget) {
-  QPalette palette = widget->palette();
-  for (auto group :
-       {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-    palette.setColor(group, QPalette::Window,
-                     palette.color(group, QPalette::Button));
-  }
-  widget->setPalette(palette);
-  widget->setAutoFillBackground(true);
-}
-
 }  // namespace
 
 Form1::Form1(PlatformServices& platform, QWidget* parent)

@@ -24,6 +24,28 @@ class DialogsTest : public QObject {
  private slots:
   void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
 
+  // Button face is the Button colour everywhere, even where a theme gives
+  // the window background another one.
+  void backgroundsAreButtonFace() {
+    const QPalette saved = QApplication::palette();
+    QPalette themed = saved;
+    themed.setColor(QPalette::Button, QColor(200, 190, 180));
+    themed.setColor(QPalette::Window, QColor(90, 90, 90));
+    QApplication::setPalette(themed);
+    frmHowToPlay how;
+    frmAbout about;
+    const QImage how_image = how.grab().toImage();
+    const QImage about_image = about.grab().toImage();
+    QApplication::setPalette(saved);
+
+    const QRgb face = qRgb(200, 190, 180);
+    QCOMPARE(how_image.pixel(4, 4), face);        // the dialog
+    QCOMPARE(how_image.pixel(12, 10), face);      // inside Label1
+    QCOMPARE(about_image.pixel(4, 4), face);      // the dialog
+    QCOMPARE(about_image.pixel(300, 20), face);   // inside lblTitle
+    QCOMPARE(about_image.pixel(200, 190), face);  // inside Text1
+  }
+
   void layout() {
     frmHowToPlay how;
     frmAbout about;

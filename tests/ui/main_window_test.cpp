@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <QtTest>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "tests/engine/fakes.h"
 #include "tests/ui/ui_test_support.h"
@@ -132,21 +134,46 @@ class MainWindowTest : public QObject {
               (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     QVERIFY(!form_->windowIcon().isNull());
 
-    QStringList looks;
-    for (const char* name :
-         {"lblGame", "txtWins", "lblPlayer", "lblDifficultytype", "cmd1_4"}) {
-      QWidget* control = Find(*form_, name);
-      const QFont font = control->font();
-      looks << font.family() + ' ' + QString::number(font.pointSizeF()) +
-                   (font.bold() ? " bold " : " ") +
-                   control->palette().color(QPalette::WindowText).name();
-    }
+    // Caption, font and text colour of every scoreboard control and cell.
     const QString text =
         QApplication::palette().color(QPalette::ButtonText).name();
-    QCOMPARE(looks,
-             QStringList({"Arial 12 bold " + text, "Arial 12 bold " + text,
-                          "Arial 9.75 bold #0000ff", "Arial 9.75 bold #ff0000",
-                          "Comic Sans MS 36 bold " + text}));
+    const QString large = "Arial 12 bold ";
+    const QString small = "Arial 9.75 bold ";
+    const QString blue = "#0000ff";
+    const QString red = "#ff0000";
+    const std::vector<std::pair<const char*, QString>> expected{
+        {"lblGame", "Game|" + large + text},
+        {"lblDraws", "Draws|" + large + text},
+        {"lblWins", "Wins|" + large + text},
+        {"lblLosses", "Losses|" + large + text},
+        {"lblPlayer", "Player|" + small + blue},
+        {"lblPlayertype", "X's|" + small + red},
+        {"lblDifficulty", "Difficulty|" + small + blue},
+        {"lblDifficultytype", "Medium|" + small + red},
+        {"lblCPU", "CPU|" + small + blue},
+        {"lblCPUtype", "O's|" + small + red}};
+    for (const auto& [name, look] : expected) {
+      auto* label = Find<QLabel>(*form_, name);
+      const QFont font = label->font();
+      QCOMPARE(label->text() + '|' + font.family() + ' ' +
+                   QString::number(font.pointSizeF()) +
+                   (font.bold() ? " bold " : " ") +
+                   label->palette().color(QPalette::WindowText).name(),
+               look);
+    }
+    for (const char* name :
+         {"txtGamenumber", "txtDraws", "txtWins", "txtLosses"}) {
+      const QFont font = Find(*form_, name)->font();
+      QCOMPARE(font.family() + ' ' + QString::number(font.pointSizeF()) +
+                   (font.bold() ? " bold" : ""),
+               QStringLiteral("Arial 12 bold"));
+    }
+    for (int i = 0; i < 9; ++i) {
+      const QFont font = Cell(i)->font();
+      QCOMPARE(font.family() + ' ' + QString::number(font.pointSizeF()) +
+                   (font.bold() ? " bold" : ""),
+               QStringLiteral("Comic Sans MS 36 bold"));
+    }
     QVERIFY(Find<QLineEdit>(*form_, "txtDraws")->isReadOnly());
 
     const QImage image = form_->centralWidget()->grab().toImage();
@@ -159,6 +186,25 @@ class MainWindowTest : public QObject {
     QVERIFY(image.pixel(30, 175) != grey);
     QCOMPARE(image.pixel(250, 175), grey);
     QVERIFY(image.pixel(250, 185) != grey);
+  }
+
+  // Button face is the Button colour, even where a theme gives the window
+  // background another one: the client area, the labels and the cells.
+  void backgroundIsButtonFace() {
+    const QPalette saved = QApplication::palette();
+    QPalette themed = saved;
+    themed.setColor(QPalette::Button, QColor(200, 190, 180));
+    themed.setColor(QPalette::Window, QColor(90, 90, 90));
+    QApplication::setPalette(themed);
+    Start(60);
+    const QImage image = form_->centralWidget()->grab().toImage();
+    QApplication::setPalette(saved);
+
+    const QRgb face = qRgb(200, 190, 180);
+    QCOMPARE(image.pixel(2, 2), face);     // the client area
+    QCOMPARE(image.pixel(62, 20), face);   // inside lblGame
+    QCOMPARE(image.pixel(204, 87), face);  // inside lblDifficulty
+    QCOMPARE(image.pixel(40, 205), face);  // the face of cmd1(3)
   }
 
   // Only the cells are tab stops, in the tables' order, and the focus moves
