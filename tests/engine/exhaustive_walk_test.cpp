@@ -22,6 +22,7 @@
 #include "engine/game_flow.h"
 #include "platform/numbers.h"
 #include "tests/engine/fakes.h"
+#include "tests/engine/rig.h"
 
 namespace gridmark {
 namespace {
@@ -90,21 +91,6 @@ const LevelSetup kLevelSetups[] = {
 
 const std::string kPlayerLabel = "label Playertype X's";
 const std::string kCPULabel = "label CPUtype O's";
-
-// The 27 writes that clear the board, cell by cell.
-const std::vector<std::string>& ClearingLog() {
-  static const std::vector<std::string> log = [] {
-    std::vector<std::string> out;
-    for (int i = 0; i < 9; ++i) {
-      const std::string cell = std::to_string(i);
-      out.push_back("caption " + cell + " ");
-      out.push_back("enabled " + cell + " 1");
-      out.push_back("colour " + cell + " face");
-    }
-    return out;
-  }();
-  return log;
-}
 
 // The message is only built when the check fails: the walk checks millions.
 #define WALK_EXPECT(ok, what) \
@@ -440,7 +426,7 @@ class Walker : public PlatformServices {
     } else {
       WALK_EXPECT(game_.intCareless == (careless ? 1 : 0), "careless state");
     }
-    const auto& clearing = ClearingLog();
+    static const std::vector<std::string> clearing = testing::ClearingLog();
     const std::size_t cleared = ended ? clearing.size() : 0;
     const auto& actual = board_.log;
     WALK_EXPECT(actual.size() == log.size() + cleared + tail.size() &&
