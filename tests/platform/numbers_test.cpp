@@ -77,21 +77,6 @@ TEST(RandomSource, SameSeedSameSequenceAndFractionMatters) {
 }
 
 // Draws as the game makes them: a cell is 8 r rounded, intChance 100 r + 1.
-TEST(RandomSource, CellCornersComeUpHalfAsOftenAsTheOthers) {
-  RandomSource random;
-  random.Seed(45296.25);
-  std::array<int, 9> count{};
-  constexpr int kDraws = 1600000;
-  for (int i = 0; i < kDraws; ++i) {
-    ++count.at(static_cast<std::size_t>(CInt(8.0 * random.Next())));
-  }
-  for (std::size_t cell = 0; cell < 9; ++cell) {
-    const double expected =
-        kDraws * (cell == 0 || cell == 8 ? 1.0 / 16 : 1.0 / 8);
-    EXPECT_NEAR(count.at(cell), expected, expected * 0.02) << "cell " << cell;
-  }
-}
-
 TEST(RandomSource, ChanceEndsComeUpHalfAsOftenAsTheOthers) {
   RandomSource random;
   random.Seed(3600.75);

@@ -70,11 +70,7 @@ class AccessibilityTest : public QObject {
   std::unique_ptr<Form1> form_;
 
   void Start(int chance, std::deque<float> randoms) {
-    platform_ = testing::ScriptedPlatform();
-    platform_.randoms = std::move(randoms);
-    platform_.randoms.push_front(ChanceR(chance));
-    form_ = std::make_unique<Form1>(platform_);
-    form_->show();
+    form_ = testing::ShowScripted(platform_, chance, std::move(randoms));
     QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
   }
   void Click(int i) {

@@ -25,11 +25,7 @@ class MainWindowTest : public QObject {
 
   // A fresh window; `chance` is Form_Load's draw, then the given randoms.
   void Start(int chance, std::deque<float> randoms = {}) {
-    platform_ = testing::ScriptedPlatform();
-    platform_.randoms = std::move(randoms);
-    platform_.randoms.push_front(ChanceR(chance));
-    form_ = std::make_unique<Form1>(platform_);
-    form_->show();
+    form_ = testing::ShowScripted(platform_, chance, std::move(randoms));
     QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
   }
   QPushButton* Cell(int i) { return testing::Cell(*form_, i); }

@@ -7,10 +7,13 @@
 #include <QTimer>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "platform/qt_platform_services.h"
+#include "tests/engine/fakes.h"
 #include "ui/dialogs.h"
+#include "ui/main_window.h"
 
 namespace gridmark::testing {
 
@@ -41,6 +44,19 @@ inline QRect FromTwips(int left, int top, int width, int height) {
 
 inline QPushButton* Cell(const QWidget& form, int i) {
   return form.findChild<QPushButton*>(QStringLiteral("cmd1_%1").arg(i));
+}
+
+// A new Form1 on a freshly scripted `platform`, shown: `chance` is
+// Form_Load's draw, then come `randoms`.
+inline std::unique_ptr<Form1> ShowScripted(ScriptedPlatform& platform,
+                                           int chance,
+                                           std::deque<float> randoms) {
+  platform = ScriptedPlatform();
+  platform.randoms = std::move(randoms);
+  platform.randoms.push_front(ChanceR(chance));
+  auto form = std::make_unique<Form1>(platform);
+  form->show();
+  return form;
 }
 
 // The board as "XO..." text, '.' a free cell.
