@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTime>
+#include <QWindow>
 #include <stdexcept>
 #include <utility>
 
@@ -17,7 +18,8 @@ namespace {
 // neither Esc nor the close box may quietly answer it.
 class ReplyBox : public QMessageBox {
  public:
-  explicit ReplyBox(bool must_answer) : must_answer_(must_answer) {
+  ReplyBox(bool must_answer, QWidget* owner)
+      : QMessageBox(owner), must_answer_(must_answer) {
     if (must_answer_) {
       setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint |
                      Qt::WindowTitleHint);
@@ -67,7 +69,8 @@ QtPlatformServices::~QtPlatformServices() = default;
 std::int16_t QtPlatformServices::MsgBox(const std::string& prompt,
                                         Buttons buttons,
                                         const std::string& title) {
-  ReplyBox box(buttons == Buttons::kYesNo);
+  // Owned, the box is also centred over its owner.
+  ReplyBox box(buttons == Buttons::kYesNo, owner_);
   box.setIcon(QMessageBox::NoIcon);
   box.setWindowTitle(QString::fromStdString(title));
   box.setText(QString::fromStdString(prompt));
@@ -118,6 +121,12 @@ void QtPlatformServices::ShowDialog(Dialog dialog) {
     form = factory_(dialog);
   }
   form->Load();
+  // Owned only by the windowing system, not as a child widget: the form
+  // keeps its own screen position and its own lifetime.
+  if (owner_ && owner_->window()->windowHandle()) {
+    form->winId();
+    form->windowHandle()->setTransientParent(owner_->window()->windowHandle());
+  }
   form->exec();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -40,7 +41,12 @@ class QtPlatformServices : public PlatformServices {
   // The dialog's form object, or nullptr before its first showing.
   DialogForm* Form(Dialog dialog) const;
 
+  // The window the boxes and dialogs belong to: they stay above it, are
+  // minimised with it and get no taskbar entry of their own.
+  void SetOwner(QWidget* owner) { owner_ = owner; }
+
  private:
+  QPointer<QWidget> owner_;
   DialogFactory factory_;
   std::map<Dialog, std::unique_ptr<DialogForm>> forms_;
   RandomSource random_;

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPathStroker>
+#include <QStyle>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QSvgRenderer>
@@ -37,6 +38,19 @@ QIcon ProgramIcon() {
     return rendered;
   }();
   return icon;
+}
+
+void KeepLightLook(QWidget* window) {
+  const QPalette& palette = window->palette();
+  const auto dark = [&palette](QPalette::ColorRole back,
+                               QPalette::ColorRole text) {
+    return palette.color(back).lightness() < palette.color(text).lightness();
+  };
+  if (dark(QPalette::Window, QPalette::WindowText) ||
+      dark(QPalette::Button, QPalette::ButtonText) ||
+      dark(QPalette::Base, QPalette::Text)) {
+    window->setPalette(window->style()->standardPalette());
+  }
 }
 
 void UseButtonFace(QWidget* widget) {

@@ -26,6 +26,11 @@ QFont BoldFont(const char* family, double points);
 // The program's icon, rendered from its SVG at the usual icon sizes.
 QIcon ProgramIcon();
 
+// Under a dark colour scheme, gives `window` the style's own light colours:
+// its fixed black, blue and red texts are only readable on a light face.
+// Call it before adding the window's controls, so they inherit the colours.
+void KeepLightLook(QWidget* window);
+
 // Paints a window's or control's background in the button face.
 void UseButtonFace(QWidget* widget);
 

@@ -13,6 +13,7 @@ void MakeFixedDialog(QDialog* dialog, QSize client) {
                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowCloseButtonHint);
   dialog->setWindowIcon(ProgramIcon());
+  KeepLightLook(dialog);
   dialog->setFixedSize(client);
   UseButtonFace(dialog);
 }

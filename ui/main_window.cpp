@@ -3,6 +3,8 @@
 #include <QLayout>
 #include <QMenuBar>
 
+#include "platform/qt_platform_services.h"
+
 namespace gridmark {
 
 namespace {
@@ -58,6 +60,11 @@ Form1::Form1(PlatformServices& platform, QWidget* parent)
   setWindowIcon(ProgramIcon());
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  KeepLightLook(this);
+  // The boxes and dialogs of the Qt platform belong to this window.
+  if (auto* qt_platform = dynamic_cast<QtPlatformServices*>(&platform)) {
+    qt_platform->SetOwner(this);
+  }
 
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("client"));

@@ -130,6 +130,25 @@ class WindowTest : public QObject {
     QApplication::setPalette(saved);
   }
 
+  // Under a dark scheme the window and the dialogs keep their light look,
+  // so no text loses contrast.
+  void keepsItsLightLookUnderADarkScheme() {
+    const QPalette light = QApplication::palette();
+    QList<QImage> shots;
+    for (const QPalette& palette : {light, QPalette(QColor(49, 54, 59))}) {
+      QApplication::setPalette(palette);
+      Scripted platform({ChanceR(60)});
+      Form1 form(platform);
+      frmHowToPlay how;
+      frmAbout about;
+      for (QWidget* w : std::initializer_list<QWidget*>{&form, &how, &about}) {
+        shots << w->grab().toImage();
+      }
+    }
+    QApplication::setPalette(light);
+    QCOMPARE(shots.mid(3), shots.mid(0, 3));
+  }
+
   void frameMenusAndNames() {
     Scripted platform({ChanceR(60)});
     Form1 form(platform);
@@ -197,6 +216,9 @@ class WindowTest : public QObject {
     QStringList seen;
     const auto look = [&](QWidget* d, const char* label, const char* other) {
       seen << d->windowTitle() + '|' + Find<QLabel>(*d, label)->text() + '|' +
+                  (d->windowHandle()->transientParent() == form.windowHandle()
+                       ? ""
+                       : "not owned ") +
                   Find<QLabel>(*d, other)->text() + '|' +
                   QString::number(d->geometry().x()) + ',' +
                   QString::number(d->geometry().y()) +
@@ -265,6 +287,7 @@ class WindowTest : public QObject {
     // Careless at Medium: the computer plays cells 3 and 4 at random.
     Scripted platform({ChanceR(30), CellR(3), CellR(4), ChanceR(60), CellR(8)});
     Form1 form(platform);
+    form.move(200, 100);  // away from the screen's centre
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     Cell(form, 0)->click();
@@ -279,11 +302,21 @@ class WindowTest : public QObject {
       seen = box->windowTitle() + '|' + message->text() + '|' +
              message->defaultButton()->text() + '|' + Show(form, {"txtWins"}) +
              '|' + Cell(form, 1)->BackColour().name() + '|' +
-             QString::number(message->buttons().size() + message->icon());
+             QString::number(message->buttons().size() + message->icon()) +
+             (box->windowHandle()->transientParent() == form.windowHandle()
+                  ? " owned"
+                  : "") +
+             (form.geometry().contains(box->geometry()) &&
+                      qAbs(box->geometry().center().y() -
+                           form.geometry().center().y()) < 3
+                  ? " centred"
+                  : "");
       Button(box, QMessageBox::Yes)->click();
     });
     Cell(form, 2)->click();
-    QCOMPARE(seen, "You Win|You Win, Play Again?|&Yes|XXXOO.... 1|#ff0000|2");
+    QCOMPARE(seen,
+             "You Win|You Win, Play Again?|&Yes|XXXOO.... 1|#ff0000|2 owned "
+             "centred");
     QCOMPARE(Show(form, {"txtGamenumber"}), "........O 2");
     QCOMPARE(Cell(form, 1)->BackColour(),
              form.palette().color(QPalette::Button));
