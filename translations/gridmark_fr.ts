@@ -140,7 +140,7 @@
     </message>
     <message>
         <source>You Win, Play Again?</source>
-        <translation>Gagné ! Voulez-vous rejouer ?</translation>
+        <translation>Gagné&#xa0;! Voulez-vous rejouer&#xa0;?</translation>
     </message>
     <message>
         <source>You Win</source>
@@ -148,7 +148,7 @@
     </message>
     <message>
         <source>You Lose, Play Again?</source>
-        <translation>Perdu ! Voulez-vous rejouer ?</translation>
+        <translation>Perdu&#xa0;! Voulez-vous rejouer&#xa0;?</translation>
     </message>
     <message>
         <source>You Lose</source>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>It Was A Draw, Play Again?</source>
-        <translation>Match nul ! Voulez-vous rejouer ?</translation>
+        <translation>Match nul&#xa0;! Voulez-vous rejouer&#xa0;?</translation>
     </message>
     <message>
         <source>No Winner</source>
@@ -168,7 +168,7 @@
     </message>
     <message>
         <source>Reset?</source>
-        <translation>Recommencer ?</translation>
+        <translation>Recommencer&#xa0;?</translation>
     </message>
     <message>
         <source>This tournament has reached the most games the scoreboard can count. A new tournament will start.</source>
@@ -222,7 +222,7 @@
     </message>
     <message>
         <source>You seriously don&apos;t know how to play Gridmark?</source>
-        <translation>Sérieusement, vous ne savez pas jouer à Gridmark ?</translation>
+        <translation>Sérieusement, vous ne savez pas jouer à Gridmark&#xa0;?</translation>
     </message>
     <message>
         <source>The first player to get (3) X&apos;s or O&apos;s in a row wins.</source>
