@@ -5,9 +5,12 @@
 #include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
+#include "ui/translations.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  // Before any text is made, the command-line help included.
+  gridmark::UseLanguage(QLocale::system());
   QApplication::setApplicationName(QString::fromLatin1(gridmark::kAppTitle));
   QApplication::setApplicationVersion(QStringLiteral(GRIDMARK_VERSION));
   QApplication::setWindowIcon(gridmark::ProgramIcon());

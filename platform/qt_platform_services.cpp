@@ -14,6 +14,29 @@ namespace gridmark {
 
 namespace {
 
+// Every text the engine shows, so that lupdate finds them; the engine itself
+// has no Qt to mark them with.
+[[maybe_unused]] constexpr const char* kEngineTexts[] = {
+    QT_TRANSLATE_NOOP("Game", "X's"),
+    QT_TRANSLATE_NOOP("Game", "O's"),
+    QT_TRANSLATE_NOOP("Game", "Easy"),
+    QT_TRANSLATE_NOOP("Game", "Medium"),
+    QT_TRANSLATE_NOOP("Game", "Hard"),
+    QT_TRANSLATE_NOOP("Game", "You Win, Play Again?"),
+    QT_TRANSLATE_NOOP("Game", "You Win"),
+    QT_TRANSLATE_NOOP("Game", "You Lose, Play Again?"),
+    QT_TRANSLATE_NOOP("Game", "You Lose"),
+    QT_TRANSLATE_NOOP("Game", "It Was A Draw, Play Again?"),
+    QT_TRANSLATE_NOOP("Game", "No Winner"),
+    QT_TRANSLATE_NOOP("Game",
+                      "Changing This Setting Will Restart The Tournament"),
+    QT_TRANSLATE_NOOP("Game", "Reset?"),
+    QT_TRANSLATE_NOOP("Game",
+                      "This tournament has reached the most games the "
+                      "scoreboard can count. A new tournament will start."),
+    QT_TRANSLATE_NOOP("Game", "Gridmark"),
+};
+
 // A message box that a Yes/No question keeps up until Yes or No is chosen:
 // neither Esc nor the close box may quietly answer it.
 class ReplyBox : public QMessageBox {
@@ -61,6 +84,10 @@ std::int16_t ReplyCode(QMessageBox::StandardButton button) {
 
 }  // namespace
 
+QString EngineText(const std::string& text) {
+  return QCoreApplication::translate("Game", text.c_str());
+}
+
 QtPlatformServices::QtPlatformServices(DialogFactory factory)
     : factory_(std::move(factory)) {}
 
@@ -72,8 +99,8 @@ std::int16_t QtPlatformServices::MsgBox(const std::string& prompt,
   // Owned, the box is also centred over its owner.
   ReplyBox box(buttons == Buttons::kYesNo, owner_);
   box.setIcon(QMessageBox::NoIcon);
-  box.setWindowTitle(QString::fromStdString(title));
-  box.setText(QString::fromStdString(prompt));
+  box.setWindowTitle(EngineText(title));
+  box.setText(EngineText(prompt));
   box.setTextFormat(Qt::PlainText);
   switch (buttons) {
     case Buttons::kYesNo:

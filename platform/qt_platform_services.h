@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <QString>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -22,6 +23,11 @@ class DialogForm : public QDialog {
 };
 
 using DialogFactory = std::function<std::unique_ptr<DialogForm>(Dialog)>;
+
+// One of the engine's English texts (a box's prompt or title, a mark or level
+// caption) in the player's language. The engine keeps its own text, which it
+// compares and reads back; only what is shown is translated.
+QString EngineText(const std::string& text);
 
 // The platform services on Qt Widgets: real message boxes, the time of day,
 // the program's random generator and modal dialogs.

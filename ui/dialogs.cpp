@@ -28,8 +28,9 @@ QLabel* AddLabel(QWidget* parent, const char* name, QRect box) {
   return label;
 }
 
-QPushButton* AddButton(QWidget* parent, const char* name, QRect box) {
-  auto* button = new QPushButton(QStringLiteral("OK"), parent);
+QPushButton* AddButton(QWidget* parent, const char* name, QRect box,
+                       const QString& caption) {
+  auto* button = new QPushButton(caption, parent);
   button->setObjectName(QString::fromLatin1(name));
   button->setGeometry(box);
   return button;
@@ -49,7 +50,8 @@ frmHowToPlay::frmHowToPlay(QWidget* parent) : DialogForm(parent) {
   setObjectName(QStringLiteral("frmHowToPlay"));
   MakeFixedDialog(this, {314, 154});
 
-  OKButton_ = AddButton(this, "OKButton", TwipsRect(1800, 1800, 1215, 375));
+  OKButton_ =
+      AddButton(this, "OKButton", TwipsRect(1800, 1800, 1215, 375), tr("OK"));
   // Enter presses it only while it has the focus; it is not the default.
   OKButton_->setAutoDefault(true);
   OKButton_->setDefault(false);
@@ -66,12 +68,10 @@ frmHowToPlay::frmHowToPlay(QWidget* parent) : DialogForm(parent) {
 }
 
 void frmHowToPlay::Load() {
-  setWindowTitle(QStringLiteral("How To Play"));
+  setWindowTitle(tr("How To Play"));
   setGeometry(QRect(QPoint(Px(2760), Px(3750)), size()));
-  Label1_->setText(
-      QStringLiteral("You seriously don't know how to play Gridmark?"));
-  Label2_->setText(
-      QStringLiteral("The first player to get (3) X's or O's in a row wins."));
+  Label1_->setText(tr("You seriously don't know how to play Gridmark?"));
+  Label2_->setText(tr("The first player to get (3) X's or O's in a row wins."));
   OKButton_->setFocus();
 }
 
@@ -92,7 +92,7 @@ frmAbout::frmAbout(QWidget* parent) : DialogForm(parent) {
   setObjectName(QStringLiteral("frmAbout"));
   MakeFixedDialog(this, {382, 222});
 
-  cmdOK_ = AddButton(this, "cmdOK", TwipsRect(4245, 2145, 1260, 345));
+  cmdOK_ = AddButton(this, "cmdOK", TwipsRect(4245, 2145, 1260, 345), tr("OK"));
   cmdOK_->setDefault(true);
   connect(cmdOK_, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
@@ -140,12 +140,11 @@ frmAbout::frmAbout(QWidget* parent) : DialogForm(parent) {
 }
 
 void frmAbout::Load() {
-  setWindowTitle(QStringLiteral("About"));
+  setWindowTitle(tr("About"));
   setGeometry(QRect(QPoint(Px(2340), Px(1935)), size()));
-  lblDescription_->setText(
-      QStringLiteral("Gridmark - by the Gridmark developers"));
-  lblTitle_->setText(QStringLiteral("Application Title"));
-  lblVersion_->setText(QStringLiteral("Version"));
+  lblDescription_->setText(tr("Gridmark - by the Gridmark developers"));
+  lblTitle_->setText(tr("Application Title"));
+  lblVersion_->setText(tr("Version"));
   Text1_->setPlainText(QString::fromLatin1(kNotice));
   cmdOK_->setFocus();
   Form_Load();
@@ -153,9 +152,9 @@ void frmAbout::Load() {
 
 void frmAbout::Form_Load() {
   const QString title = QString::fromLatin1(kAppTitle);
-  setWindowTitle(QStringLiteral("About ") + title);
+  setWindowTitle(tr("About %1").arg(title));
   lblVersion_->setText(
-      QStringLiteral("Version %1.%2").arg(kVersionMajor).arg(kVersionMinor));
+      tr("Version %1.%2").arg(kVersionMajor).arg(kVersionMinor));
   lblTitle_->setText(title);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -14,6 +15,8 @@ namespace gridmark {
 
 // Help > How To Play: the rule of the game.
 class frmHowToPlay : public DialogForm {
+  Q_DECLARE_TR_FUNCTIONS(frmHowToPlay)
+
  public:
   explicit frmHowToPlay(QWidget* parent = nullptr);
   void Load() override;
@@ -31,6 +34,8 @@ class frmHowToPlay : public DialogForm {
 
 // Help > About: title, version, credit and notice.
 class frmAbout : public DialogForm {
+  Q_DECLARE_TR_FUNCTIONS(frmAbout)
+
  public:
   // Two paragraphs, each ending in a line break.
   static constexpr const char* kNotice = "\r\n\r\n";

@@ -35,18 +35,25 @@ constexpr std::array<CellBox, 9> kCells{{{360, 1605, 1000, 1000},
 
 // Where each cell lies, as a screen reader says it.
 constexpr std::array<const char*, 9> kCellPlaces{
-    "Top left",     "Top centre",  "Top right",     "Centre left", "Centre",
-    "Centre right", "Bottom left", "Bottom centre", "Bottom right"};
+    QT_TRANSLATE_NOOP("Form1", "Top left"),
+    QT_TRANSLATE_NOOP("Form1", "Top centre"),
+    QT_TRANSLATE_NOOP("Form1", "Top right"),
+    QT_TRANSLATE_NOOP("Form1", "Centre left"),
+    QT_TRANSLATE_NOOP("Form1", "Centre"),
+    QT_TRANSLATE_NOOP("Form1", "Centre right"),
+    QT_TRANSLATE_NOOP("Form1", "Bottom left"),
+    QT_TRANSLATE_NOOP("Form1", "Bottom centre"),
+    QT_TRANSLATE_NOOP("Form1", "Bottom right")};
 
 // The caption that names each mark or level label for a screen reader.
 const char* CaptionName(Label label) {
   switch (label) {
     case Label::kPlayertype:
-      return "Player";
+      return QT_TRANSLATE_NOOP("Form1", "Player");
     case Label::kCPUtype:
-      return "CPU";
+      return QT_TRANSLATE_NOOP("Form1", "CPU");
     case Label::kDifficultytype:
-      return "Difficulty";
+      return QT_TRANSLATE_NOOP("Form1", "Difficulty");
   }
   return "";
 }
@@ -56,7 +63,7 @@ const char* CaptionName(Label label) {
 Form1::Form1(PlatformServices& platform, QWidget* parent)
     : QMainWindow(parent), game_(*this, platform) {
   setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(QStringLiteral("Gridmark"));
+  setWindowTitle(tr("Gridmark"));
   setWindowIcon(ProgramIcon());
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -101,17 +108,17 @@ void Form1::CreateScoreboard(QWidget* client) {
   const QFont small = BoldFont("Arial", 9.75);
   const QColor text = palette().color(QPalette::Active, QPalette::ButtonText);
 
-  QLabel* game = AddLabel(client, "lblGame", "Game",
+  QLabel* game = AddLabel(client, "lblGame", QT_TR_NOOP("Game"),
                           TwipsRect(225, 120, 735, 255), large, text);
   txtGamenumber_ =
       AddTextBox(client, "txtGamenumber", TwipsRect(1170, 75, 735, 405));
-  QLabel* draws = AddLabel(client, "lblDraws", "Draws",
+  QLabel* draws = AddLabel(client, "lblDraws", QT_TR_NOOP("Draws"),
                            TwipsRect(2010, 135, 735, 255), large, text);
   txtDraws_ = AddTextBox(client, "txtDraws", TwipsRect(3090, 75, 735, 405));
-  QLabel* wins = AddLabel(client, "lblWins", "Wins",
+  QLabel* wins = AddLabel(client, "lblWins", QT_TR_NOOP("Wins"),
                           TwipsRect(225, 540, 720, 255), large, text);
   txtWins_ = AddTextBox(client, "txtWins", TwipsRect(1170, 495, 735, 405));
-  QLabel* losses = AddLabel(client, "lblLosses", "Losses",
+  QLabel* losses = AddLabel(client, "lblLosses", QT_TR_NOOP("Losses"),
                             TwipsRect(2010, 540, 975, 255), large, text);
   txtLosses_ = AddTextBox(client, "txtLosses", TwipsRect(3090, 495, 735, 405));
   // Screen readers name each score box after the label beside it.
@@ -120,17 +127,17 @@ void Form1::CreateScoreboard(QWidget* client) {
   wins->setBuddy(txtWins_);
   losses->setBuddy(txtLosses_);
 
-  AddLabel(client, "lblPlayer", "Player", TwipsRect(225, 975, 855, 270), small,
-           kPureBlue);
+  AddLabel(client, "lblPlayer", QT_TR_NOOP("Player"),
+           TwipsRect(225, 975, 855, 270), small, kPureBlue);
   lblPlayertype_ = AddLabel(client, "lblPlayertype", "",
                             TwipsRect(1200, 975, 735, 255), small, kPureRed);
-  AddLabel(client, "lblDifficulty", "Difficulty",
+  AddLabel(client, "lblDifficulty", QT_TR_NOOP("Difficulty"),
            TwipsRect(2010, 975, 1095, 375), small, kPureBlue);
   lblDifficultytype_ =
       AddLabel(client, "lblDifficultytype", "", TwipsRect(3120, 975, 855, 255),
                small, kPureRed);
-  AddLabel(client, "lblCPU", "CPU", TwipsRect(225, 1300, 855, 255), small,
-           kPureBlue);
+  AddLabel(client, "lblCPU", QT_TR_NOOP("CPU"), TwipsRect(225, 1300, 855, 255),
+           small, kPureBlue);
   lblCPUtype_ = AddLabel(client, "lblCPUtype", "",
                          TwipsRect(1200, 1305, 735, 240), small, kPureRed);
 }
@@ -163,29 +170,32 @@ void Form1::CreateMenus() {
   // The menu bar belongs in the window, above the client area.
   bar->setNativeMenuBar(false);
 
-  QMenu* file = bar->addMenu(QStringLiteral("&File"));
+  QMenu* file = bar->addMenu(tr("&File"));
   file->setObjectName(QStringLiteral("mnuFile"));
-  AddItem(file, "mnuRestartTournament", "&Restart Tournament",
+  AddItem(file, "mnuRestartTournament", QT_TR_NOOP("&Restart Tournament"),
           &Game::mnuRestartTournament_Click);
-  AddItem(file, "mnuExit", "&Exit", &Game::mnuExit_Click);
+  AddItem(file, "mnuExit", QT_TR_NOOP("&Exit"), &Game::mnuExit_Click);
 
-  QMenu* difficulty = bar->addMenu(QStringLiteral("&Difficulty"));
+  QMenu* difficulty = bar->addMenu(tr("&Difficulty"));
   difficulty->setObjectName(QStringLiteral("mnuDifficulty"));
-  mnuEasy_ = AddItem(difficulty, "mnuEasy", "&Easy", &Game::mnuEasy_Click);
-  mnuMedium_ =
-      AddItem(difficulty, "mnuMedium", "&Medium", &Game::mnuMedium_Click);
-  mnuHard_ = AddItem(difficulty, "mnuHard", "&Hard", &Game::mnuHard_Click);
+  mnuEasy_ =
+      AddItem(difficulty, "mnuEasy", QT_TR_NOOP("&Easy"), &Game::mnuEasy_Click);
+  mnuMedium_ = AddItem(difficulty, "mnuMedium", QT_TR_NOOP("&Medium"),
+                       &Game::mnuMedium_Click);
+  mnuHard_ =
+      AddItem(difficulty, "mnuHard", QT_TR_NOOP("&Hard"), &Game::mnuHard_Click);
 
-  QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+  QMenu* help = bar->addMenu(tr("&Help"));
   help->setObjectName(QStringLiteral("mnuHelp"));
-  AddItem(help, "mnuHowToPlay", "&How To Play", &Game::mnuHowToPlay_Click);
-  AddItem(help, "mnuAbout", "&About", &Game::mnuAbout_Click);
+  AddItem(help, "mnuHowToPlay", QT_TR_NOOP("&How To Play"),
+          &Game::mnuHowToPlay_Click);
+  AddItem(help, "mnuAbout", QT_TR_NOOP("&About"), &Game::mnuAbout_Click);
 }
 
 QLabel* Form1::AddLabel(QWidget* client, const char* name, const char* caption,
                         QRect box, const QFont& font,
                         const QColor& text_colour) {
-  auto* label = new QLabel(QString::fromLatin1(caption), client);
+  auto* label = new QLabel(tr(caption), client);
   label->setObjectName(QString::fromLatin1(name));
   label->setGeometry(box);
   label->setFont(font);
@@ -209,7 +219,7 @@ QLineEdit* Form1::AddTextBox(QWidget* client, const char* name, QRect box) {
 
 QAction* Form1::AddItem(QMenu* menu, const char* name, const char* caption,
                         void (Game::*handler)()) {
-  QAction* item = menu->addAction(QString::fromLatin1(caption));
+  QAction* item = menu->addAction(tr(caption));
   item->setObjectName(QString::fromLatin1(name));
   connect(item, &QAction::triggered, this, [this, handler] {
     game_.HandleEvent([this, handler] { (game_.*handler)(); });
@@ -249,8 +259,7 @@ void Form1::SetCellCaption(std::int16_t cell, const std::string& text) {
   cmd1_.at(i)->setText(mark);
   // A screen reader hears the cell's place and its mark.
   cmd1_[i]->setAccessibleName(QStringLiteral("%1, %2").arg(
-      QLatin1String(kCellPlaces[i]),
-      mark.isEmpty() ? QStringLiteral("empty") : mark));
+      tr(kCellPlaces[i]), mark.isEmpty() ? tr("empty") : mark));
 }
 
 std::string Form1::CellCaption(std::int16_t cell) const {
@@ -275,15 +284,16 @@ void Form1::SetText(TextBox box, const std::string& text) {
 }
 
 void Form1::SetCaption(Label label, const std::string& text) {
-  const QString caption = QString::fromStdString(text);
+  captions_.at(static_cast<std::size_t>(label)) = text;
+  const QString caption = EngineText(text);
   CaptionLabel(label)->setText(caption);
   // The caption alone ("Medium", "X's") would not say what it is.
   CaptionLabel(label)->setAccessibleName(
-      QStringLiteral("%1, %2").arg(QLatin1String(CaptionName(label)), caption));
+      QStringLiteral("%1, %2").arg(tr(CaptionName(label)), caption));
 }
 
 std::string Form1::Caption(Label label) const {
-  return CaptionLabel(label)->text().toStdString();
+  return captions_.at(static_cast<std::size_t>(label));
 }
 
 void Form1::SetMenuEnabled(Level item, bool enabled) {

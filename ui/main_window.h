@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -19,6 +20,8 @@ namespace gridmark {
 // The main window: scoreboard, board and menus. Its controls are the game's
 // board, and every event of it goes to the game through the event boundary.
 class Form1 : public QMainWindow, public Board {
+  Q_DECLARE_TR_FUNCTIONS(Form1)
+
  public:
   // Builds the window and runs its load handler; show() it afterwards.
   explicit Form1(PlatformServices& platform, QWidget* parent = nullptr);
@@ -58,6 +61,9 @@ class Form1 : public QMainWindow, public Board {
   QLabel* lblPlayertype_ = nullptr;
   QLabel* lblDifficultytype_ = nullptr;
   QLabel* lblCPUtype_ = nullptr;
+  // The engine's own text of each caption label, which it reads back; the
+  // label shows it translated.
+  std::array<std::string, 3> captions_{};
   QAction* mnuEasy_ = nullptr;
   QAction* mnuMedium_ = nullptr;
   QAction* mnuHard_ = nullptr;

@@ -8,38 +8,14 @@
 #include <deque>
 #include <functional>
 
-#include "platform/qt_platform_services.h"
 #include "tests/engine/fakes.h"
-#include "ui/dialogs.h"
+#include "tests/ui/support.h"
 #include "ui/main_window.h"
 
 namespace gridmark {
 namespace {
 
-using testing::CellR;
-using testing::ChanceR;
-
-// Real boxes and dialogs; random numbers from a script.
-class Scripted : public QtPlatformServices {
- public:
-  explicit Scripted(std::deque<float> script)
-      : QtPlatformServices(&MakeDialog), script_(std::move(script)) {}
-  float Rnd() override {
-    const float r = script_.at(0);
-    script_.pop_front();
-    return r;
-  }
-
- private:
-  std::deque<float> script_;
-};
-
-template <typename T = QWidget>
-T* Find(const QObject& root, const QString& name) {
-  T* found = root.findChild<T*>(name);
-  if (found == nullptr) qFatal("no %s", qPrintable(name));
-  return found;
-}
+using namespace testing;
 
 CellButton* Cell(const QWidget& form, int i) {
   return Find<CellButton>(form, QStringLiteral("cmd1_%1").arg(i));
@@ -56,20 +32,6 @@ QString Show(const QWidget& form, const QStringList& names = {}) {
     out += ' ' + (box ? box->text() : Find<QLabel>(form, name)->text());
   }
   return out;
-}
-
-// Runs `act` on the next modal window from inside its own event loop; arm it
-// before the event that opens the window.
-void OnModal(std::function<void(QWidget*)> act) {
-  auto* timer = new QTimer(qApp);
-  QObject::connect(timer, &QTimer::timeout, [timer, act] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr || !modal->isVisible()) return;
-    timer->stop();
-    timer->deleteLater();
-    act(modal);
-  });
-  timer->start(10);
 }
 
 QAbstractButton* Button(QWidget* box, QMessageBox::StandardButton which) {

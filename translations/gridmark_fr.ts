@@ -1,0 +1,232 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Top left</source>
+        <translation>En haut à gauche</translation>
+    </message>
+    <message>
+        <source>Top centre</source>
+        <translation>En haut au centre</translation>
+    </message>
+    <message>
+        <source>Top right</source>
+        <translation>En haut à droite</translation>
+    </message>
+    <message>
+        <source>Centre left</source>
+        <translation>Au milieu à gauche</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>Au centre</translation>
+    </message>
+    <message>
+        <source>Centre right</source>
+        <translation>Au milieu à droite</translation>
+    </message>
+    <message>
+        <source>Bottom left</source>
+        <translation>En bas à gauche</translation>
+    </message>
+    <message>
+        <source>Bottom centre</source>
+        <translation>En bas au centre</translation>
+    </message>
+    <message>
+        <source>Bottom right</source>
+        <translation>En bas à droite</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Joueur</translation>
+    </message>
+    <message>
+        <source>CPU</source>
+        <translation>Ordi</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Gridmark</source>
+        <translation>Gridmark</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Partie</translation>
+    </message>
+    <message>
+        <source>Draws</source>
+        <translation>Nuls</translation>
+    </message>
+    <message>
+        <source>Wins</source>
+        <translation>Vict.</translation>
+    </message>
+    <message>
+        <source>Losses</source>
+        <translation>Défaites</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Restart Tournament</source>
+        <translation>&amp;Recommencer le tournoi</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Difficulty</source>
+        <translation>&amp;Difficulté</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Facile</translation>
+    </message>
+    <message>
+        <source>&amp;Medium</source>
+        <translation>&amp;Moyen</translation>
+    </message>
+    <message>
+        <source>&amp;Hard</source>
+        <translation>&amp;Difficile</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;How To Play</source>
+        <translation>&amp;Comment jouer</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos de Gridmark</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>X&apos;s</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>O&apos;s</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Moyen</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difficile</translation>
+    </message>
+    <message>
+        <source>You Win, Play Again?</source>
+        <translation>Gagné&#xa0;! Voulez-vous rejouer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>You Win</source>
+        <translation>Gagné</translation>
+    </message>
+    <message>
+        <source>You Lose, Play Again?</source>
+        <translation>Perdu&#xa0;! Voulez-vous rejouer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>You Lose</source>
+        <translation>Perdu</translation>
+    </message>
+    <message>
+        <source>It Was A Draw, Play Again?</source>
+        <translation>Match nul&#xa0;! Voulez-vous rejouer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>No Winner</source>
+        <translation>Pas de gagnant</translation>
+    </message>
+    <message>
+        <source>Changing This Setting Will Restart The Tournament</source>
+        <translation>Changer de niveau fait recommencer le tournoi.</translation>
+    </message>
+    <message>
+        <source>Reset?</source>
+        <translation>Recommencer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>This tournament has reached the most games the scoreboard can count. A new tournament will start.</source>
+        <translation>Ce tournoi a atteint le nombre maximal de parties que le tableau des scores peut compter. Un nouveau tournoi commence.</translation>
+    </message>
+    <message>
+        <source>Gridmark</source>
+        <translation>Gridmark</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Gridmark - by the Gridmark developers</source>
+        <translation>Gridmark - par l&apos;équipe de Gridmark</translation>
+    </message>
+    <message>
+        <source>Application Title</source>
+        <translation>Nom de l&apos;application</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>Version %1.%2</source>
+        <translation>Version %1.%2</translation>
+    </message>
+</context>
+<context>
+    <name>frmHowToPlay</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>How To Play</source>
+        <translation>Comment jouer</translation>
+    </message>
+    <message>
+        <source>You seriously don&apos;t know how to play Gridmark?</source>
+        <translation>Sérieusement, vous ne savez pas jouer à Gridmark&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The first player to get (3) X&apos;s or O&apos;s in a row wins.</source>
+        <translation>Le premier qui aligne (3) X ou (3) O a gagné.</translation>
+    </message>
+</context>
+</TS>

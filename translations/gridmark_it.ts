@@ -1,0 +1,232 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Top left</source>
+        <translation>In alto a sinistra</translation>
+    </message>
+    <message>
+        <source>Top centre</source>
+        <translation>In alto al centro</translation>
+    </message>
+    <message>
+        <source>Top right</source>
+        <translation>In alto a destra</translation>
+    </message>
+    <message>
+        <source>Centre left</source>
+        <translation>Al centro a sinistra</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>Al centro</translation>
+    </message>
+    <message>
+        <source>Centre right</source>
+        <translation>Al centro a destra</translation>
+    </message>
+    <message>
+        <source>Bottom left</source>
+        <translation>In basso a sinistra</translation>
+    </message>
+    <message>
+        <source>Bottom centre</source>
+        <translation>In basso al centro</translation>
+    </message>
+    <message>
+        <source>Bottom right</source>
+        <translation>In basso a destra</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Tu</translation>
+    </message>
+    <message>
+        <source>CPU</source>
+        <translation>CPU</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Livello</translation>
+    </message>
+    <message>
+        <source>Gridmark</source>
+        <translation>Gridmark</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Part.</translation>
+    </message>
+    <message>
+        <source>Draws</source>
+        <translation>Pari</translation>
+    </message>
+    <message>
+        <source>Wins</source>
+        <translation>Vinte</translation>
+    </message>
+    <message>
+        <source>Losses</source>
+        <translation>Perse</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Restart Tournament</source>
+        <translation>&amp;Ricomincia il torneo</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Difficulty</source>
+        <translation>&amp;Difficoltà</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Facile</translation>
+    </message>
+    <message>
+        <source>&amp;Medium</source>
+        <translation>&amp;Medio</translation>
+    </message>
+    <message>
+        <source>&amp;Hard</source>
+        <translation>&amp;Difficile</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>&amp;How To Play</source>
+        <translation>&amp;Come si gioca</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Informazioni su Gridmark</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vuota</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>X&apos;s</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>O&apos;s</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Medio</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difficile</translation>
+    </message>
+    <message>
+        <source>You Win, Play Again?</source>
+        <translation>Hai vinto! Giochi ancora?</translation>
+    </message>
+    <message>
+        <source>You Win</source>
+        <translation>Hai vinto</translation>
+    </message>
+    <message>
+        <source>You Lose, Play Again?</source>
+        <translation>Hai perso! Giochi ancora?</translation>
+    </message>
+    <message>
+        <source>You Lose</source>
+        <translation>Hai perso</translation>
+    </message>
+    <message>
+        <source>It Was A Draw, Play Again?</source>
+        <translation>Pareggio! Giochi ancora?</translation>
+    </message>
+    <message>
+        <source>No Winner</source>
+        <translation>Nessun vincitore</translation>
+    </message>
+    <message>
+        <source>Changing This Setting Will Restart The Tournament</source>
+        <translation>Se cambi livello, il torneo ricomincia da capo.</translation>
+    </message>
+    <message>
+        <source>Reset?</source>
+        <translation>Ricominciare?</translation>
+    </message>
+    <message>
+        <source>This tournament has reached the most games the scoreboard can count. A new tournament will start.</source>
+        <translation>Questo torneo ha raggiunto il numero massimo di partite che il tabellone può contare. Inizia un nuovo torneo.</translation>
+    </message>
+    <message>
+        <source>Gridmark</source>
+        <translation>Gridmark</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Gridmark - by the Gridmark developers</source>
+        <translation>Gridmark - dagli sviluppatori di Gridmark</translation>
+    </message>
+    <message>
+        <source>Application Title</source>
+        <translation>Nome dell&apos;applicazione</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versione</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Informazioni su %1</translation>
+    </message>
+    <message>
+        <source>Version %1.%2</source>
+        <translation>Versione %1.%2</translation>
+    </message>
+</context>
+<context>
+    <name>frmHowToPlay</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>How To Play</source>
+        <translation>Come si gioca</translation>
+    </message>
+    <message>
+        <source>You seriously don&apos;t know how to play Gridmark?</source>
+        <translation>Davvero non sai giocare a Gridmark?</translation>
+    </message>
+    <message>
+        <source>The first player to get (3) X&apos;s or O&apos;s in a row wins.</source>
+        <translation>Vince chi mette per primo (3) X o (3) O in fila.</translation>
+    </message>
+</context>
+</TS>

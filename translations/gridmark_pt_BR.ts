@@ -1,0 +1,232 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Top left</source>
+        <translation>Em cima à esquerda</translation>
+    </message>
+    <message>
+        <source>Top centre</source>
+        <translation>Em cima no centro</translation>
+    </message>
+    <message>
+        <source>Top right</source>
+        <translation>Em cima à direita</translation>
+    </message>
+    <message>
+        <source>Centre left</source>
+        <translation>No meio à esquerda</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>No centro</translation>
+    </message>
+    <message>
+        <source>Centre right</source>
+        <translation>No meio à direita</translation>
+    </message>
+    <message>
+        <source>Bottom left</source>
+        <translation>Embaixo à esquerda</translation>
+    </message>
+    <message>
+        <source>Bottom centre</source>
+        <translation>Embaixo no centro</translation>
+    </message>
+    <message>
+        <source>Bottom right</source>
+        <translation>Embaixo à direita</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Jogador</translation>
+    </message>
+    <message>
+        <source>CPU</source>
+        <translation>CPU</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Nível</translation>
+    </message>
+    <message>
+        <source>Gridmark</source>
+        <translation>Gridmark</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Jogo</translation>
+    </message>
+    <message>
+        <source>Draws</source>
+        <translation>Emp.</translation>
+    </message>
+    <message>
+        <source>Wins</source>
+        <translation>Vit.</translation>
+    </message>
+    <message>
+        <source>Losses</source>
+        <translation>Der.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;Restart Tournament</source>
+        <translation>&amp;Reiniciar o torneio</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>&amp;Difficulty</source>
+        <translation>&amp;Dificuldade</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Fácil</translation>
+    </message>
+    <message>
+        <source>&amp;Medium</source>
+        <translation>&amp;Médio</translation>
+    </message>
+    <message>
+        <source>&amp;Hard</source>
+        <translation>&amp;Difícil</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;How To Play</source>
+        <translation>&amp;Como jogar</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Sobre o Gridmark</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vazia</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>X&apos;s</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>O&apos;s</source>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Fácil</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Médio</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difícil</translation>
+    </message>
+    <message>
+        <source>You Win, Play Again?</source>
+        <translation>Você venceu! Jogar de novo?</translation>
+    </message>
+    <message>
+        <source>You Win</source>
+        <translation>Você venceu</translation>
+    </message>
+    <message>
+        <source>You Lose, Play Again?</source>
+        <translation>Você perdeu! Jogar de novo?</translation>
+    </message>
+    <message>
+        <source>You Lose</source>
+        <translation>Você perdeu</translation>
+    </message>
+    <message>
+        <source>It Was A Draw, Play Again?</source>
+        <translation>Deu velha! Jogar de novo?</translation>
+    </message>
+    <message>
+        <source>No Winner</source>
+        <translation>Sem vencedor</translation>
+    </message>
+    <message>
+        <source>Changing This Setting Will Restart The Tournament</source>
+        <translation>Mudar o nível faz o torneio começar de novo.</translation>
+    </message>
+    <message>
+        <source>Reset?</source>
+        <translation>Recomeçar?</translation>
+    </message>
+    <message>
+        <source>This tournament has reached the most games the scoreboard can count. A new tournament will start.</source>
+        <translation>Este torneio chegou ao máximo de partidas que o placar consegue contar. Um novo torneio vai começar.</translation>
+    </message>
+    <message>
+        <source>Gridmark</source>
+        <translation>Gridmark</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Gridmark - by the Gridmark developers</source>
+        <translation>Gridmark - pela equipe do Gridmark</translation>
+    </message>
+    <message>
+        <source>Application Title</source>
+        <translation>Nome do aplicativo</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versão</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Sobre o %1</translation>
+    </message>
+    <message>
+        <source>Version %1.%2</source>
+        <translation>Versão %1.%2</translation>
+    </message>
+</context>
+<context>
+    <name>frmHowToPlay</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>How To Play</source>
+        <translation>Como jogar</translation>
+    </message>
+    <message>
+        <source>You seriously don&apos;t know how to play Gridmark?</source>
+        <translation>Sério que você não sabe jogar Gridmark?</translation>
+    </message>
+    <message>
+        <source>The first player to get (3) X&apos;s or O&apos;s in a row wins.</source>
+        <translation>Ganha quem alinhar primeiro (3) X ou (3) O.</translation>
+    </message>
+</context>
+</TS>
