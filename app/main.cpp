@@ -1,5 +1,8 @@
 #include <QApplication>
+#include <cstdio>
 
+#include "app/command_line.h"
+#include "app/display.h"
 #include "platform/app_info.h"
 #include "platform/qt_platform_services.h"
 #include "ui/controls.h"
@@ -7,6 +10,17 @@
 #include "ui/main_window.h"
 
 int main(int argc, char** argv) {
+  // Both run before QApplication, which would abort without a display.
+  gridmark::WindowOptions where;
+  if (const auto status = gridmark::ReadCommandLine(argc, argv, &where)) {
+    return *status;
+  }
+  if (const QString problem = gridmark::NoDisplayMessage(where);
+      !problem.isEmpty()) {
+    std::fprintf(stderr, "%s\n", problem.toLocal8Bit().constData());
+    return 1;
+  }
+
   QApplication app(argc, argv);
   QApplication::setApplicationName(QString::fromLatin1(gridmark::kAppTitle));
   QApplication::setApplicationVersion(QStringLiteral(GRIDMARK_VERSION));
