@@ -6,12 +6,13 @@ game=$1
 failures=0
 
 # check STATUS OUTPUT "NAME=VALUE..." ARGUMENT...: OUTPUT is a glob pattern for
-# stdout and stderr together; status 124 means still running after 2 seconds.
+# stdout and stderr together; status 124 means still running after 3 seconds.
 check() {
-  local status=$1 want=$2 vars=$3 out got
+  local status=$1 want=$2 vars=$3 out got limit=20
   shift 3
+  [[ $status == 124 ]] && limit=3
   # shellcheck disable=SC2086  # the variables are separate words
-  out=$(timeout 2 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+  out=$(timeout $limit env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
     $vars "$game" "$@" 2>&1)
   got=$?
   if [[ $got != "$status" || $out != $want ]]; then

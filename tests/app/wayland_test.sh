@@ -24,7 +24,7 @@ done
 env -u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY=wayland-test WAYLAND_DEBUG=1 \
   "$game" 2>"$work/game.log" &
 game_pid=$!
-for _ in $(seq 100); do
+for _ in $(seq 300); do
   if grep -q "xdg_toplevel@[0-9]*\.set_app_id(\"$id\")" "$work/game.log"; then
     echo "PASS: a Wayland toplevel with the app id $id"
     exit 0
