@@ -3,33 +3,18 @@
 #include <QCommandLineParser>
 #include <QStringList>
 #include <cstdio>
-#include <initializer_list>
 
 namespace gridmark {
 namespace {
 
 // Options that QGuiApplication, QApplication and the xcb platform take out of
 // argv themselves; the game only has to accept them.
-constexpr std::initializer_list<const char*> kQtOptionsWithValue = {
-    "platform",
-    "platformpluginpath",
-    "platformtheme",
-    "plugin",
-    "qwindowgeometry",
-    "geometry",
-    "qwindowicon",
-    "icon",
-    "qwindowtitle",
-    "title",
-    "session",
-    "display",
-    "name",
-    "visual",
-    "style",
-    "stylesheet",
-    "qmljsdebugger"};
-constexpr std::initializer_list<const char*> kQtFlags = {
-    "reverse", "testability", "widgetcount", "nograb", "dograb"};
+constexpr const char* kQtOptionsWithValue =
+    "platform platformpluginpath platformtheme plugin qwindowgeometry geometry "
+    "qwindowicon icon qwindowtitle title session display name visual style "
+    "stylesheet qmljsdebugger";
+constexpr const char* kQtFlags =
+    "reverse testability widgetcount nograb dograb";
 
 void Print(std::FILE* stream, const QString& text) {
   std::fputs(text.toLocal8Bit().constData(), stream);
@@ -55,14 +40,14 @@ std::optional<int> ReadCommandLine(int argc, char** argv,
       QStringLiteral("Show the version and exit."));
   parser.addOption(help);
   parser.addOption(version);
-  for (const char* name : kQtOptionsWithValue) {
-    QCommandLineOption option(QString::fromLatin1(name), QString(),
-                              QStringLiteral("value"));
+  for (const QString& name :
+       QString::fromLatin1(kQtOptionsWithValue).split(' ')) {
+    QCommandLineOption option(name, QString(), QStringLiteral("value"));
     option.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(option);
   }
-  for (const char* name : kQtFlags) {
-    QCommandLineOption option(QString::fromLatin1(name));
+  for (const QString& name : QString::fromLatin1(kQtFlags).split(' ')) {
+    QCommandLineOption option(name);
     option.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(option);
   }
