@@ -12,14 +12,15 @@
 namespace gridmark {
 namespace {
 
-bool XServerAnswers(const QByteArray& name) {
+// Returns the open connection, or nothing when the server does not answer.
+xcb_connection_t* ConnectToX(const QByteArray& name) {
   // xcb_connect reads DISPLAY itself when given no name, and checks the
   // authorisation as Qt will.
   xcb_connection_t* connection =
       xcb_connect(name.isEmpty() ? nullptr : name.constData(), nullptr);
-  const bool answers = xcb_connection_has_error(connection) == 0;
+  if (xcb_connection_has_error(connection) == 0) return connection;
   xcb_disconnect(connection);
-  return answers;
+  return nullptr;
 }
 
 bool WaylandAnswers(const QByteArray& name) {
@@ -48,7 +49,7 @@ QString Describe(const char* variable, const QByteArray& value) {
 
 }  // namespace
 
-QString NoDisplayMessage(const WindowOptions& window) {
+DisplayProbe::DisplayProbe(const WindowOptions& window) {
   QString platforms = window.platform;
   if (platforms.isEmpty()) platforms = qEnvironmentVariable("QT_QPA_PLATFORM");
   const bool chosen = !platforms.isEmpty();
@@ -63,21 +64,29 @@ QString NoDisplayMessage(const WindowOptions& window) {
   for (const QString& entry : platforms.split(QLatin1Char(';'))) {
     const QString name = entry.section(QLatin1Char(':'), 0, 0);
     if (name == QLatin1String("xcb")) {
-      if (XServerAnswers(x_display)) return {};
+      x_connection_ = ConnectToX(x_display);
+      if (x_connection_ != nullptr) return;
       tried << Describe(x_option ? "-display" : "DISPLAY", x_display);
     } else if (name.startsWith(QLatin1String("wayland"))) {
       // Asked for, Wayland falls back on its default socket name.
       const bool fallback = chosen && wayland_display.isEmpty();
-      if (WaylandAnswers(fallback ? "wayland-0" : wayland_display)) return {};
+      if (WaylandAnswers(fallback ? "wayland-0" : wayland_display)) return;
       tried << Describe("WAYLAND_DISPLAY", wayland_display);
     } else {
-      return {};
+      return;
     }
   }
   tried.sort();  // DISPLAY before WAYLAND_DISPLAY, whichever Qt tries first
   tried.removeDuplicates();
-  return QStringLiteral("gridmark: no display could be opened (%1)")
-      .arg(tried.join(QStringLiteral(", ")));
+  problem_ = QStringLiteral("gridmark: no display could be opened (%1)")
+                 .arg(tried.join(QStringLiteral(", ")));
+}
+
+DisplayProbe::~DisplayProbe() { Release(); }
+
+void DisplayProbe::Release() {
+  if (x_connection_ != nullptr) xcb_disconnect(x_connection_);
+  x_connection_ = nullptr;
 }
 
 }  // namespace gridmark

@@ -15,13 +15,14 @@ int main(int argc, char** argv) {
   if (const auto status = gridmark::ReadCommandLine(argc, argv, &where)) {
     return *status;
   }
-  if (const QString problem = gridmark::NoDisplayMessage(where);
-      !problem.isEmpty()) {
-    std::fprintf(stderr, "%s\n", problem.toLocal8Bit().constData());
+  gridmark::DisplayProbe display(where);
+  if (!display.problem().isEmpty()) {
+    std::fprintf(stderr, "%s\n", display.problem().toLocal8Bit().constData());
     return 1;
   }
 
   QApplication app(argc, argv);
+  display.Release();
   QApplication::setApplicationName(QString::fromLatin1(gridmark::kAppTitle));
   QApplication::setApplicationVersion(QStringLiteral(GRIDMARK_VERSION));
   QApplication::setWindowIcon(gridmark::ProgramIcon());
