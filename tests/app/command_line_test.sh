@@ -15,6 +15,7 @@ check() {
   out=$(timeout $limit env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
     $vars "$game" "$@" 2>&1)
   got=$?
+  # shellcheck disable=SC2053  # OUTPUT is a pattern
   if [[ $got != "$status" || $out != $want ]]; then
     echo "FAIL: $vars gridmark $* gave status $got (want $status) and:"
     echo "$out"

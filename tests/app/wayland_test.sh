@@ -11,7 +11,7 @@ dpkg-query -W -f='${Status}' qt6-wayland 2>/dev/null | grep -q 'ok installed' ||
   { echo "SKIP: qt6-wayland is not installed"; exit 77; }
 
 rm -rf "$work"
-mkdir -m 0700 -p "$work"
+mkdir -m 0700 "$work"
 export XDG_RUNTIME_DIR=$work
 weston --backend=headless-backend.so --socket=wayland-test >"$work/weston.log" 2>&1 &
 weston_pid=$!
