@@ -1,5 +1,8 @@
 #include <QApplication>
+#include <cstdio>
 
+#include "app/command_line.h"
+#include "app/display.h"
 #include "platform/app_info.h"
 #include "platform/qt_platform_services.h"
 #include "ui/controls.h"
@@ -8,8 +11,20 @@
 #include "ui/translations.h"
 
 int main(int argc, char** argv) {
+  // Both run before QApplication, which would abort without a display.
+  gridmark::WindowOptions where;
+  if (const auto status = gridmark::ReadCommandLine(argc, argv, &where)) {
+    return *status;
+  }
+  gridmark::DisplayProbe display(where);
+  if (!display.problem().isEmpty()) {
+    std::fprintf(stderr, "%s\n", display.problem().toLocal8Bit().constData());
+    return 1;
+  }
+
   QApplication app(argc, argv);
-  // Before any text is made, the command-line help included.
+  display.Release();
+  // Before any text is made.
   gridmark::UseLanguage(QLocale::system());
   QApplication::setApplicationName(QString::fromLatin1(gridmark::kAppTitle));
   QApplication::setApplicationVersion(QStringLiteral(GRIDMARK_VERSION));
