@@ -19,7 +19,6 @@ class Game : public ModuleState {
   // The event boundary. Ending the program and a counter overflow unwind to
   // here; once the program has ended no further event is handled.
   void HandleEvent(const std::function<void()>& handler);
-  bool Ended() const { return ended_; }
 
   // Event handlers.
   void Form_Load();

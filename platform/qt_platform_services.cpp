@@ -157,9 +157,4 @@ void QtPlatformServices::ShowDialog(Dialog dialog) {
   form->exec();
 }
 
-DialogForm* QtPlatformServices::Form(Dialog dialog) const {
-  const auto found = forms_.find(dialog);
-  return found == forms_.end() ? nullptr : found->second.get();
-}
-
 }  // namespace gridmark

@@ -44,9 +44,6 @@ class QtPlatformServices : public PlatformServices {
   void CloseProgram() override;
   void ShowDialog(Dialog dialog) override;
 
-  // The dialog's form object, or nullptr before its first showing.
-  DialogForm* Form(Dialog dialog) const;
-
   // The window the boxes and dialogs belong to: they stay above it, are
   // minimised with it and get no taskbar entry of their own.
   void SetOwner(QWidget* owner) { owner_ = owner; }

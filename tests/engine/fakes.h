@@ -15,27 +15,23 @@ namespace gridmark::testing {
 // A board without a window.
 class FakeBoard : public Board {
  public:
-  std::array<std::string, 9> caption;
+  using I = std::int16_t;
+  using S = std::string;
+  std::array<S, 9> caption;
   std::array<bool, 9> enabled{};
   std::array<Colour, 9> colour{};
-  std::map<TextBox, std::string> text;
-  std::map<Label, std::string> label;
+  std::map<TextBox, S> text;
+  std::map<Label, S> label;
   std::map<Level, bool> menu;
 
-  void SetCellCaption(std::int16_t i, const std::string& v) override {
-    caption.at(i) = v;
-  }
-  std::string CellCaption(std::int16_t i) const override {
-    return caption.at(i);
-  }
-  void SetCellEnabled(std::int16_t i, bool v) override { enabled.at(i) = v; }
-  bool CellEnabled(std::int16_t i) const override { return enabled.at(i); }
-  void SetCellBackColour(std::int16_t i, Colour v) override {
-    colour.at(i) = v;
-  }
-  void SetText(TextBox box, const std::string& v) override { text[box] = v; }
-  void SetCaption(Label l, const std::string& v) override { label[l] = v; }
-  std::string Caption(Label l) const override {
+  void SetCellCaption(I i, const S& v) override { caption.at(i) = v; }
+  S CellCaption(I i) const override { return caption.at(i); }
+  void SetCellEnabled(I i, bool v) override { enabled.at(i) = v; }
+  bool CellEnabled(I i) const override { return enabled.at(i); }
+  void SetCellBackColour(I i, Colour v) override { colour.at(i) = v; }
+  void SetText(TextBox box, const S& v) override { text[box] = v; }
+  void SetCaption(Label l, const S& v) override { label[l] = v; }
+  S Caption(Label l) const override {
     return label.count(l) ? label.at(l) : "";
   }
   void SetMenuEnabled(Level item, bool v) override { menu[item] = v; }
@@ -48,9 +44,8 @@ class FakeBoard : public Board {
       colour[i] = kButtonFace;
     }
   }
-  // All on show: "X...O.... red048 | W1 G2 | X's O's Medium | M-". A free
-  // cell that is disabled shows '#', a taken one that is enabled in lower
-  // case; a cell neither button face nor red adds '?'.
+  // All on show: "X...O.... red048 | W1 G2 | X's O's Medium | M-"; a free
+  // cell disabled shows '#', a taken one enabled its mark in lower case.
   std::string View() const {
     std::string out, red;
     for (std::size_t i = 0; i < 9; ++i) {
@@ -71,14 +66,13 @@ class FakeBoard : public Board {
   }
 };
 
-// Random reals and box replies from scripts; boxes and dialogs recorded.
+// Random reals and box replies from scripts; boxes recorded.
 class ScriptedPlatform : public PlatformServices {
  public:
   std::deque<float> randoms;
   std::deque<std::int16_t> replies;
   std::vector<std::string> boxes;  // "title|prompt|buttons|the board behind"
   std::vector<double> seeds;
-  std::vector<Dialog> dialogs;
   int rnd_calls = 0, closed = 0;
   const FakeBoard* board = nullptr;
 
@@ -92,7 +86,7 @@ class ScriptedPlatform : public PlatformServices {
   void Randomize(double seed) override { seeds.push_back(seed); }
   float Rnd() override { return ++rnd_calls, Next(randoms); }
   void CloseProgram() override { ++closed; }
-  void ShowDialog(Dialog dialog) override { dialogs.push_back(dialog); }
+  void ShowDialog(Dialog) override {}
 
  private:
   template <typename T>

@@ -1,40 +1,47 @@
-// Every game the engine can reach: each free cell the human may choose and
-// each free cell a random draw may give, careful and careless, at Hard and
-// below it, with either opener. After every click the board must be what the
-// rules give; a finished game must be announced over its red line with its
-// count up, and be followed by nothing but the next game's set-up.
+// Every game the engine can reach, each human choice and each random draw,
+// careful and careless, at Hard and below, with either opener: after every
+// click the board is what the rules give, and a finished game is announced
+// over its red line with its count up, then followed by the next set-up only.
 #include <gtest/gtest.h>
 
-#include "engine/computer_player.h"
 #include "tests/engine/fakes.h"
 
 namespace gridmark::testing {
 namespace {
 
-// The first complete line in table order, as "048", or "".
+// The eight lines in table order, and the search's 24 entries: two cells
+// held, then the cell taken.
+constexpr std::string_view kLineTable = "012345678036147258048246";
+constexpr std::string_view kSearchTable =
+    "012021120345354453678687786036063360147174471258285582048084480246264462";
+
+// The first complete line, as "048", or "".
 std::string FirstLine(const std::string& m) {
-  for (const auto& [a, b, c] : kLines) {
-    if (m[a] != '.' && m[a] == m[b] && m[b] == m[c]) {
-      return std::to_string(1000 + a * 100 + b * 10 + c).substr(1);
+  for (std::size_t i = 0; i < kLineTable.size(); i += 3) {
+    const char a = m[kLineTable[i] - '0'];
+    if (a != '.' && a == m[kLineTable[i + 1] - '0'] &&
+        a == m[kLineTable[i + 2] - '0']) {
+      return std::string(kLineTable.substr(i, 3));
     }
   }
   return "";
 }
 
-// The free cell of the first pattern whose two cells hold `mark`, or -1.
+// The free cell of the first entry whose two cells hold `mark`, or -1.
 int PatternCell(const std::string& m, char mark) {
-  for (const auto& [held, free] : kPatterns) {
-    if (m[held[0]] == mark && m[held[1]] == mark && m[free] == '.') return free;
+  for (std::size_t i = 0; i < kSearchTable.size(); i += 3) {
+    const int free = kSearchTable[i + 2] - '0';
+    if (m[kSearchTable[i] - '0'] == mark &&
+        m[kSearchTable[i + 1] - '0'] == mark && m[free] == '.') {
+      return free;
+    }
   }
   return -1;
 }
 
-struct WalkCase {
-  std::string level;
-  int chance;
-  bool careless;
-  int game;  // 1: the human opens, 2: the computer
-};
+// The level, whether the computer plays carelessly, and the game number:
+// 1 for the human to open, 2 for the computer.
+using WalkCase = std::tuple<std::string, bool, int>;
 
 class Walk : public ::testing::TestWithParam<WalkCase> {
  protected:
@@ -42,13 +49,10 @@ class Walk : public ::testing::TestWithParam<WalkCase> {
     const ModuleState state = rig_.game;
     const FakeBoard board = rig_.board;
     for (int h = 0; h < 9; ++h) {
-      if (marks[h] != '.') continue;
-      std::vector<int> draws;
-      for (int k = 0; k < 9; ++k) {
-        if (k != h && marks[k] == '.') draws.push_back(k);
-      }
-      if (draws.empty()) draws.push_back(0);  // a full board: nothing drawn
-      for (int k : draws) {
+      // Each free cell a draw may give; on a full board nothing is drawn.
+      for (int k = 0; k < 9 && marks[h] == '.'; ++k) {
+        const bool last = marks.find('.', marks.find('.') + 1) == marks.npos;
+        if (!last && (k == h || marks[k] != '.')) continue;
         static_cast<ModuleState&>(rig_.game) = state;
         rig_.board = board;
         if (!Click(marks, h, k)) break;  // nothing drawn: one way on
@@ -59,10 +63,10 @@ class Walk : public ::testing::TestWithParam<WalkCase> {
   // Plays cell h, every random draw giving cell k; returns whether the
   // computer's move was drawn.
   bool Click(std::string want, int h, int k) {
-    const WalkCase& c = GetParam();
+    const auto& [level, careless, game] = GetParam();
     want[h] = 'X';
-    int cell = c.careless ? -1 : PatternCell(want, 'X');
-    if (cell < 0 && c.level == "Hard") cell = PatternCell(want, 'O');
+    int cell = careless ? -1 : PatternCell(want, 'X');
+    if (cell < 0 && level == "Hard") cell = PatternCell(want, 'O');
     const bool human_ends = !FirstLine(want).empty() || want.find('.') > 8;
     if (!human_ends) want[cell < 0 ? k : cell] = 'O';
     rig_.platform.randoms.assign(3, CellR(k));
@@ -85,15 +89,20 @@ class Walk : public ::testing::TestWithParam<WalkCase> {
       const std::string box = who == 'D'   ? "No Winner|It Was A Draw"
                               : who == 'W' ? "You Win|You Win"
                                            : "You Lose|You Lose";
-      EXPECT_EQ(rig_.platform.boxes,
-                std::vector<std::string>{box + ", Play Again?|0|" + want +
-                                         " red" + line + " | " + who + "1 | " +
-                                         c.level + " |"});
+      EXPECT_EQ(
+          rig_.platform.boxes,
+          std::vector<std::string>{box + ", Play Again?|0|" + want + " red" +
+                                   line + " | " + who + "1 | " + level + " |"});
       std::string next(9, '.');
-      if (c.game == 1) next[k] = 'O';
+      if (game == 1) next[k] = 'O';
       EXPECT_EQ(view, next + " red | " + who + "1 G" +
-                          std::to_string(c.game + 1) + " | X's O's " + c.level +
+                          std::to_string(game + 1) + " | X's O's " + level +
                           " |");
+      // The next game: the computer's turn by its opener, played carefully
+      // until its first turn decides, and no mark counted twice.
+      EXPECT_EQ(rig_.game.intCPUTurn * 100 + rig_.game.intCareless * 10 +
+                    rig_.game.intMoves,
+                game == 1 ? 1 : 100);
     }
     return !human_ends && cell < 0;
   }
@@ -103,31 +112,30 @@ class Walk : public ::testing::TestWithParam<WalkCase> {
 };
 
 TEST_P(Walk, EveryGameKeepsTheRules) {
-  const WalkCase& c = GetParam();
-  for (int opening = c.game == 1 ? 8 : 0; opening < 9; ++opening) {
+  const auto& [level, careless, game] = GetParam();
+  // intChance 30 is careless at Medium, 10 at Hard; 60 careful at both.
+  const int chance = !careless ? 60 : level == "Hard" ? 10 : 30;
+  for (int opening = game == 1 ? 8 : 0; opening < 9; ++opening) {
     std::string cells(9, '.');
-    if (c.game == 2) cells[opening] = 'O';
-    rig_.Position(cells, std::int16_t(c.game), c.level, c.chance);
+    if (game == 2) cells[opening] = 'O';
+    rig_.Position(cells, std::int16_t(game), level, chance);
     Explore(cells);
   }
   // Played at random, every possible game comes up once.
-  if (c.careless && c.level != "Hard") {
-    EXPECT_EQ(games_, 255168);
-  }
+  EXPECT_EQ(games_, careless && level != "Hard" ? 255168 : games_);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Engine, Walk,
-    ::testing::Values(
-        WalkCase{"Medium", 30, true, 1}, WalkCase{"Medium", 30, true, 2},
-        WalkCase{"Medium", 60, false, 1}, WalkCase{"Medium", 60, false, 2},
-        WalkCase{"Hard", 10, true, 1}, WalkCase{"Hard", 10, true, 2},
-        WalkCase{"Hard", 60, false, 1}, WalkCase{"Hard", 60, false, 2}),
-    [](const auto& info) {
-      const WalkCase& c = info.param;
-      return c.level + (c.careless ? "Careless" : "Careful") +
-             (c.game == 1 ? "HumanOpens" : "ComputerOpens");
-    });
+std::string Name(const ::testing::TestParamInfo<WalkCase>& info) {
+  const auto& [level, careless, game] = info.param;
+  return level + (careless ? "Careless" : "Careful") +
+         (game == 1 ? "HumanOpens" : "ComputerOpens");
+}
+
+INSTANTIATE_TEST_SUITE_P(Engine, Walk,
+                         ::testing::Combine(::testing::Values("Medium", "Hard"),
+                                            ::testing::Bool(),
+                                            ::testing::Values(1, 2)),
+                         Name);
 
 }  // namespace
 }  // namespace gridmark::testing
