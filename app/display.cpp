@@ -6,7 +6,9 @@
 #include <xcb/xcb.h>
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QStringList>
+#include <algorithm>
 #include <cstring>
 
 namespace gridmark {
@@ -41,12 +43,6 @@ bool WaylandAnswers(const QByteArray& name) {
   return answers;
 }
 
-QString Describe(const char* variable, const QByteArray& value) {
-  if (value.isEmpty()) return QStringLiteral("%1 is not set").arg(variable);
-  return QStringLiteral("%1=\"%2\" does not answer")
-      .arg(variable, QString::fromLocal8Bit(value));
-}
-
 }  // namespace
 
 DisplayProbe::DisplayProbe(const WindowOptions& window) {
@@ -60,26 +56,41 @@ DisplayProbe::DisplayProbe(const WindowOptions& window) {
   const QByteArray x_display =
       x_option ? window.display.toLocal8Bit() : qgetenv("DISPLAY");
   const QByteArray wayland_display = qgetenv("WAYLAND_DISPLAY");
-  QStringList tried;
   for (const QString& entry : platforms.split(QLatin1Char(';'))) {
     const QString name = entry.section(QLatin1Char(':'), 0, 0);
     if (name == QLatin1String("xcb")) {
       x_connection_ = ConnectToX(x_display);
       if (x_connection_ != nullptr) return;
-      tried << Describe(x_option ? "-display" : "DISPLAY", x_display);
+      tried_.push_back(
+          {QLatin1String(x_option ? "-display" : "DISPLAY"), x_display});
     } else if (name.startsWith(QLatin1String("wayland"))) {
       // Asked for, Wayland falls back on its default socket name.
       const bool fallback = chosen && wayland_display.isEmpty();
       if (WaylandAnswers(fallback ? "wayland-0" : wayland_display)) return;
-      tried << Describe("WAYLAND_DISPLAY", wayland_display);
+      tried_.push_back({QStringLiteral("WAYLAND_DISPLAY"), wayland_display});
     } else {
       return;
     }
   }
-  tried.sort();  // DISPLAY before WAYLAND_DISPLAY, whichever Qt tries first
-  tried.removeDuplicates();
-  problem_ = QStringLiteral("gridmark: no display could be opened (%1)")
-                 .arg(tried.join(QStringLiteral(", ")));
+  answered_ = false;
+  // DISPLAY before WAYLAND_DISPLAY, whichever Qt tries first.
+  std::sort(tried_.begin(), tried_.end());
+  tried_.erase(std::unique(tried_.begin(), tried_.end()), tried_.end());
+}
+
+QString DisplayProbe::Problem() const {
+  QStringList tried;
+  for (const auto& [variable, value] : tried_) {
+    tried << (value.isEmpty()
+                  ? QCoreApplication::translate("gridmark", "%1 is not set")
+                        .arg(variable)
+                  : QCoreApplication::translate("gridmark",
+                                                "%1=\"%2\" does not answer")
+                        .arg(variable, QString::fromLocal8Bit(value)));
+  }
+  return QCoreApplication::translate(
+             "gridmark", "gridmark: no display could be opened (%1)")
+      .arg(tried.join(QStringLiteral(", ")));
 }
 
 DisplayProbe::~DisplayProbe() { Release(); }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <utility>
+#include <vector>
 
 #include "app/command_line.h"
 
@@ -18,15 +21,19 @@ class DisplayProbe {
   DisplayProbe(const DisplayProbe&) = delete;
   DisplayProbe& operator=(const DisplayProbe&) = delete;
 
-  // Empty when a display answered, else the one line to print.
-  const QString& problem() const { return problem_; }
+  bool answered() const { return answered_; }
+  // When none answered, the one line to print, in the language installed.
+  QString Problem() const;
 
   // Call once Qt holds its own connection: an X server whose last client
   // leaves resets, and refuses the next client for a moment.
   void Release();
 
  private:
-  QString problem_;
+  // Each variable (or option) naming a display that did not answer, and its
+  // value.
+  std::vector<std::pair<QString, QByteArray>> tried_;
+  bool answered_ = true;
   xcb_connection_t* x_connection_ = nullptr;
 };
 

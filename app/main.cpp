@@ -17,8 +17,9 @@ int main(int argc, char** argv) {
     return *status;
   }
   gridmark::DisplayProbe display(where);
-  if (!display.problem().isEmpty()) {
-    std::fprintf(stderr, "%s\n", display.problem().toLocal8Bit().constData());
+  if (!display.answered()) {
+    const gridmark::MessageLanguage language;
+    std::fprintf(stderr, "%s\n", display.Problem().toLocal8Bit().constData());
     return 1;
   }
 

@@ -229,4 +229,41 @@
         <translation>Wer zuerst (3) X oder O in einer Reihe hat, siegt.</translation>
     </message>
 </context>
+<context>
+    <name>gridmark</name>
+    <message>
+        <source>Play noughts and crosses against the computer.
+Qt&apos;s own options (-style, -platform, -reverse...) are accepted too.</source>
+        <translation>Tic-Tac-Toe gegen den Computer spielen.
+Qts eigene Optionen (-style, -platform, -reverse...) werden ebenfalls angenommen.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe anzeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Die Version anzeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Unerwartetes Argument &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>See &apos;gridmark --help&apos;.</source>
+        <translation>Siehe &apos;gridmark --help&apos;.</translation>
+    </message>
+    <message>
+        <source>%1 is not set</source>
+        <translation>%1 ist nicht gesetzt</translation>
+    </message>
+    <message>
+        <source>%1=&quot;%2&quot; does not answer</source>
+        <translation>%1=&quot;%2&quot; antwortet nicht</translation>
+    </message>
+    <message>
+        <source>gridmark: no display could be opened (%1)</source>
+        <translation>gridmark: keine Anzeige konnte geöffnet werden (%1)</translation>
+    </message>
+</context>
 </TS>

@@ -229,4 +229,41 @@
         <translation>Gana quien consiga primero (3) X u O en raya.</translation>
     </message>
 </context>
+<context>
+    <name>gridmark</name>
+    <message>
+        <source>Play noughts and crosses against the computer.
+Qt&apos;s own options (-style, -platform, -reverse...) are accepted too.</source>
+        <translation>Juega al tres en raya contra el ordenador.
+También se aceptan las opciones propias de Qt (-style, -platform, -reverse...).</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Muestra esta ayuda y sale.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Muestra la versión y sale.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado «%1».</translation>
+    </message>
+    <message>
+        <source>See &apos;gridmark --help&apos;.</source>
+        <translation>Consulte «gridmark --help».</translation>
+    </message>
+    <message>
+        <source>%1 is not set</source>
+        <translation>%1 no está definida</translation>
+    </message>
+    <message>
+        <source>%1=&quot;%2&quot; does not answer</source>
+        <translation>%1=&quot;%2&quot; no responde</translation>
+    </message>
+    <message>
+        <source>gridmark: no display could be opened (%1)</source>
+        <translation>gridmark: no se pudo abrir ninguna pantalla (%1)</translation>
+    </message>
+</context>
 </TS>

@@ -229,4 +229,41 @@
         <translation>Le premier qui aligne (3) X ou (3) O a gagné.</translation>
     </message>
 </context>
+<context>
+    <name>gridmark</name>
+    <message>
+        <source>Play noughts and crosses against the computer.
+Qt&apos;s own options (-style, -platform, -reverse...) are accepted too.</source>
+        <translation>Jouer au morpion contre l&apos;ordinateur.
+Les options propres à Qt (-style, -platform, -reverse...) sont aussi acceptées.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Afficher la version et quitter.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argument inattendu &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>See &apos;gridmark --help&apos;.</source>
+        <translation>Voir &quot;gridmark --help&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 is not set</source>
+        <translation>%1 n&apos;est pas défini</translation>
+    </message>
+    <message>
+        <source>%1=&quot;%2&quot; does not answer</source>
+        <translation>%1=&quot;%2&quot; ne répond pas</translation>
+    </message>
+    <message>
+        <source>gridmark: no display could be opened (%1)</source>
+        <translation>gridmark: aucun affichage n&apos;a pu être ouvert (%1)</translation>
+    </message>
+</context>
 </TS>

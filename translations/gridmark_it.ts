@@ -229,4 +229,41 @@
         <translation>Vince chi mette per primo (3) X o (3) O in fila.</translation>
     </message>
 </context>
+<context>
+    <name>gridmark</name>
+    <message>
+        <source>Play noughts and crosses against the computer.
+Qt&apos;s own options (-style, -platform, -reverse...) are accepted too.</source>
+        <translation>Gioca a tris contro il computer.
+Sono accettate anche le opzioni proprie di Qt (-style, -platform, -reverse...).</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Mostra questo aiuto ed esce.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Mostra la versione ed esce.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argomento inatteso &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>See &apos;gridmark --help&apos;.</source>
+        <translation>Vedi &apos;gridmark --help&apos;.</translation>
+    </message>
+    <message>
+        <source>%1 is not set</source>
+        <translation>%1 non è impostata</translation>
+    </message>
+    <message>
+        <source>%1=&quot;%2&quot; does not answer</source>
+        <translation>%1=&quot;%2&quot; non risponde</translation>
+    </message>
+    <message>
+        <source>gridmark: no display could be opened (%1)</source>
+        <translation>gridmark: impossibile aprire un display (%1)</translation>
+    </message>
+</context>
 </TS>

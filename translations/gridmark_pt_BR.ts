@@ -229,4 +229,41 @@
         <translation>Ganha quem alinhar primeiro (3) X ou (3) O.</translation>
     </message>
 </context>
+<context>
+    <name>gridmark</name>
+    <message>
+        <source>Play noughts and crosses against the computer.
+Qt&apos;s own options (-style, -platform, -reverse...) are accepted too.</source>
+        <translation>Jogue jogo da velha contra o computador.
+As opções próprias do Qt (-style, -platform, -reverse...) também são aceitas.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Mostra esta ajuda e sai.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Mostra a versão e sai.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>See &apos;gridmark --help&apos;.</source>
+        <translation>Veja &apos;gridmark --help&apos;.</translation>
+    </message>
+    <message>
+        <source>%1 is not set</source>
+        <translation>%1 não está definida</translation>
+    </message>
+    <message>
+        <source>%1=&quot;%2&quot; does not answer</source>
+        <translation>%1=&quot;%2&quot; não responde</translation>
+    </message>
+    <message>
+        <source>gridmark: no display could be opened (%1)</source>
+        <translation>gridmark: nenhuma tela pôde ser aberta (%1)</translation>
+    </message>
+</context>
 </TS>

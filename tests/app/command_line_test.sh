@@ -34,6 +34,10 @@ check 1 "$none (DISPLAY=\":4242\" does not answer, WAYLAND_DISPLAY=\"gone\" does
   "DISPLAY=:4242 WAYLAND_DISPLAY=gone"
 check 1 "$none (-display=\":4242\" does not answer)" "QT_QPA_PLATFORM=xcb" \
   -display :4242
+de='LANG=de_DE.UTF-8 LANGUAGE='
+check 0 "Aufruf: gridmark \[Optionen\]*Tic-Tac-Toe*-h, --help*Diese Hilfe*" "$de" -h
+check 2 "gridmark: Unbekannte Option 'bogus'. Siehe 'gridmark --help'." "$de" --bogus
+check 1 "gridmark: keine Anzeige konnte geöffnet werden (DISPLAY ist nicht gesetzt, WAYLAND_DISPLAY ist nicht gesetzt)" "$de"
 check 124 "*" "" -platform offscreen -style fusion -reverse -qwindowtitle T
 check 124 "*" "QT_QPA_PLATFORM=offscreen"
 exit $((failures > 0))
