@@ -317,9 +317,9 @@ class WindowTest : public QObject {
     Trigger(form, "mnuHard");
     seen << level();
     OnModal([&](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
-    Trigger(form, "mnuMedium");  // confirmed: a new tournament
+    Trigger(form, "mnuEasy");  // confirmed: a new tournament
     seen << level();
-    Trigger(form, "mnuEasy");  // no mark on the board: no question
+    Trigger(form, "mnuHard");  // no mark on the board: no question
     seen << level();
     OnModal([&](QWidget* box) {
       seen << Describe(box, form);
@@ -334,9 +334,9 @@ class WindowTest : public QObject {
              "XXXOO.... 1#ff0000\n........O 2#efefef\n"
              "Reset?|Changing This Setting Will Restart The Tournament|OK* "
              "Cancel over the window\n........O Medium 2 ++- 2\n"
-             "......... Medium 1 +-+ 1\n......... Easy 1 -++ 1\n"
+             "......... Easy 1 -++ 1\n......... Hard 1 ++- 1\n"
              "Gridmark|Full|OK* over the window\n1\n"
-             "Bottom right, empty|Top left, empty|Difficulty, Easy");
+             "Bottom right, empty|Top left, empty|Difficulty, Hard");
     Trigger(form, "mnuExit");
     QVERIFY(!form.isVisible());
     // The time of day the generator is seeded from, in seconds with fraction.
