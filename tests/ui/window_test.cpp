@@ -177,6 +177,11 @@ class WindowTest : public QObject {
          {"txtGamenumber", "txtDraws", "txtWins", "txtLosses"}) {
       QVERIFY(Find<QLineEdit>(form, name)->isReadOnly());
     }
+    frmAbout about_form;
+    for (const char* name :
+         {"picIcon", "lblDescription", "Text1", "Line1_0", "Line1_1"}) {
+      Find(about_form, name);
+    }
     for (const char* name :
          {"lblGame", "lblDraws", "lblLosses", "lblPlayer", "lblCPU",
           "lblDifficulty", "gridv1_0", "gridv2_1", "gridh1_0", "gridh2_1"}) {
@@ -326,9 +331,9 @@ class WindowTest : public QObject {
       QTest::keyClick(box, Qt::Key_Return);
     });
     seen << QString::number(platform.MsgBox("Full", Buttons::kOk, "Gridmark"));
-    seen << Cell(form, 8)->accessibleName() + '|' +
-                Cell(form, 0)->accessibleName() + '|' +
-                Find(form, "lblDifficultytype")->accessibleName();
+    QStringList names{Find(form, "lblDifficultytype")->accessibleName()};
+    for (int i = 0; i < 9; ++i) names << Cell(form, i)->accessibleName();
+    seen << names.join('|');
     QCOMPARE(seen.join('\n'),
              "cmd1_8\nYou Win|You Win, Play Again?|&Yes* &No over the window\n"
              "XXXOO.... 1#ff0000\n........O 2#efefef\n"
@@ -336,8 +341,12 @@ class WindowTest : public QObject {
              "Cancel over the window\n........O Medium 2 ++- 2\n"
              "......... Easy 1 -++ 1\n......... Hard 1 ++- 1\n"
              "Gridmark|Full|OK* over the window\n1\n"
-             "Bottom right, empty|Top left, empty|Difficulty, Hard");
-    Trigger(form, "mnuExit");
+             "Difficulty, Hard|Top left, empty|Top centre, empty|Top right, "
+             "empty|Centre left, empty|Centre, empty|Centre right, "
+             "empty|Bottom left, empty|Bottom centre, empty|Bottom right, "
+             "empty");
+    QTimer::singleShot(0, [&] { Trigger(form, "mnuExit"); });
+    QCOMPARE(QApplication::exec(), 0);  // the program's loop ends, status 0
     QVERIFY(!form.isVisible());
     // The time of day the generator is seeded from, in seconds with fraction.
     const double now = QTime::currentTime().msecsSinceStartOfDay() / 1e3;
