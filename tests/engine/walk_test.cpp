@@ -122,7 +122,9 @@ TEST_P(Walk, EveryGameKeepsTheRules) {
     Explore(cells);
   }
   // Played at random, every possible game comes up once.
-  EXPECT_EQ(games_, careless && level != "Hard" ? 255168 : games_);
+  if (careless && level != "Hard") {
+    EXPECT_EQ(games_, 255168);
+  }
 }
 
 std::string Name(const ::testing::TestParamInfo<WalkCase>& info) {
