@@ -2,16 +2,16 @@
 
 #include <QPainter>
 #include <QPainterPathStroker>
+#include <QResource>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStylePainter>
-#include <QSvgRenderer>
 #include <algorithm>
 #include <cmath>
 
 // Resources of a static library need registering by hand, from outside any
 // namespace as the macro requires.
-static void InitResources() { Q_INIT_RESOURCE(gridmark); }
+static void InitResources() { Q_INIT_RESOURCE(icon); }
 
 namespace gridmark {
 
@@ -25,17 +25,14 @@ QFont BoldFont(const char* family, double points) {
 QIcon ProgramIcon() {
   static const QIcon icon = [] {
     InitResources();
-    QSvgRenderer svg(QStringLiteral(":/gridmark.svg"));
-    QIcon rendered;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-      QPixmap pixmap(size, size);
-      pixmap.fill(Qt::transparent);
-      QPainter painter(&pixmap);
-      svg.render(&painter);
-      painter.end();
-      rendered.addPixmap(pixmap);
+    // Drawn at build time, one raw image per size, shown in place.
+    QIcon drawn;
+    for (int size : {GRIDMARK_ICON_SIZES}) {
+      const QResource pixels(QStringLiteral(":/icon/%1.argb").arg(size));
+      drawn.addPixmap(QPixmap::fromImage(QImage(
+          pixels.data(), size, size, QImage::Format_ARGB32_Premultiplied)));
     }
-    return rendered;
+    return drawn;
   }();
   return icon;
 }

@@ -23,7 +23,7 @@ inline QRect TwipsRect(int left, int top, int width, int height) {
 
 QFont BoldFont(const char* family, double points);
 
-// The program's icon, rendered from its SVG at the usual icon sizes.
+// The program's icon, drawn from its SVG at build time at the usual sizes.
 QIcon ProgramIcon();
 
 // Under a dark colour scheme, gives `window` the style's own light colours:

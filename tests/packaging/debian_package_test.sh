@@ -11,10 +11,12 @@ rm -rf "$work" && mkdir -p "$work"
 deb=$(ls "$work"/gridmark_*.deb)
 lintian -I --fail-on error,warning --tag-display-limit 0 "$deb" || fail lintian
 fields=$(dpkg-deb -f "$deb" Version Depends Recommends)
-for want in 'Version: 1.0.0.0' libqt6widgets6 libqt6svg6 fonts-liberation \
+for want in 'Version: 1.0.0.0' libqt6widgets6 fonts-liberation \
   fonts-comic-neue qt6-wayland qt6-translations-l10n; do
   grep -q "$want" <<<"$fields" || fail "no $want in $fields"
 done
+# The icon is drawn at build time: no SVG library at run time.
+! grep -q svg <<<"$fields" || fail "an SVG library in $fields"
 
 root=$work/root
 dpkg -x "$deb" "$root"
