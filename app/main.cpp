@@ -34,6 +34,8 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(
       QStringLiteral("io.github.gridmark.Gridmark"));
 
+  gridmark::UseProgramStyle();
+
   gridmark::QtPlatformServices platform(&gridmark::MakeDialog);
   gridmark::Form1 window(platform);
   window.show();

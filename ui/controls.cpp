@@ -1,7 +1,11 @@
 #include "ui/controls.h"
 
+#include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPathStroker>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QResource>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -35,6 +39,68 @@ QIcon ProgramIcon() {
     return drawn;
   }();
   return icon;
+}
+
+namespace {
+
+// Asks the style for its icon the first time the icon is drawn or measured.
+class LazyStandardIcon : public QIconEngine {
+ public:
+  LazyStandardIcon(const QStyle* style, QStyle::StandardPixmap which,
+                   const QWidget* widget)
+      : style_(style), which_(which), widget_(widget) {}
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+             QIcon::State state) override {
+    Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode,
+                 QIcon::State state) override {
+    return Icon().pixmap(size, mode, state);
+  }
+  QSize actualSize(const QSize& size, QIcon::Mode mode,
+                   QIcon::State state) override {
+    return Icon().actualSize(size, mode, state);
+  }
+  QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+    return Icon().availableSizes(mode, state);
+  }
+  QIconEngine* clone() const override { return new LazyStandardIcon(*this); }
+
+ private:
+  const QIcon& Icon() {
+    if (!fetched_ && style_ != nullptr) {
+      icon_ = style_->standardIcon(which_, nullptr, widget_);
+    }
+    fetched_ = true;
+    return icon_;
+  }
+
+  QPointer<const QStyle> style_;
+  QStyle::StandardPixmap which_;
+  QPointer<const QWidget> widget_;
+  bool fetched_ = false;
+  QIcon icon_;
+};
+
+class ProgramStyle : public QProxyStyle {
+ public:
+  using QProxyStyle::QProxyStyle;
+
+  QIcon standardIcon(StandardPixmap which, const QStyleOption* option,
+                     const QWidget* widget) const override {
+    if (which == SP_ToolBarHorizontalExtensionButton && option == nullptr) {
+      return QIcon(new LazyStandardIcon(baseStyle(), which, widget));
+    }
+    return QProxyStyle::standardIcon(which, option, widget);
+  }
+};
+
+}  // namespace
+
+void UseProgramStyle() {
+  // The proxy takes the application's style over, so setStyle keeps it.
+  QApplication::setStyle(new ProgramStyle(QApplication::style()));
 }
 
 void KeepLightLook(QWidget* window) {

@@ -26,6 +26,12 @@ QFont BoldFont(const char* family, double points);
 // The program's icon, drawn from its SVG at build time at the usual sizes.
 QIcon ProgramIcon();
 
+// Wraps the application's style (Qt's choice or -style) in one that fetches
+// the menu bar's overflow icon only when it is drawn: loading it at start-up
+// brings in every image-format plugin, for a button this fixed window never
+// shows. Call it before the first window is made.
+void UseProgramStyle();
+
 // Under a dark colour scheme, gives `window` the style's own light colours:
 // its fixed black, blue and red texts are only readable on a light face.
 // Call it before adding the window's controls, so they inherit the colours.

@@ -112,7 +112,10 @@ class WindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+  void initTestCase() {
+    QApplication::setQuitOnLastWindowClosed(false);
+    UseProgramStyle();
+  }
   void cleanup() { UseLanguage(QLocale::c()); }
 
   // Under a light theme of distinct colours: faces in its button colour,
