@@ -29,7 +29,6 @@ int main(int argc, char** argv) {
   gridmark::UseLanguage(QLocale::system());
   QApplication::setApplicationName(QString::fromLatin1(gridmark::kAppTitle));
   QApplication::setApplicationVersion(QStringLiteral(GRIDMARK_VERSION));
-  QApplication::setWindowIcon(gridmark::ProgramIcon());
   // Ties the window to its desktop entry and icon.
   QGuiApplication::setDesktopFileName(
       QStringLiteral("io.github.gridmark.Gridmark"));
