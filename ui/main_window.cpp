@@ -1,7 +1,6 @@
 #include "ui/main_window.h"
 
-#include <QLayout>
-#include <QMenuBar>
+#include <QVBoxLayout>
 
 #include "platform/qt_platform_services.h"
 
@@ -61,7 +60,7 @@ const char* CaptionName(Label label) {
 }  // namespace
 
 Form1::Form1(PlatformServices& platform, QWidget* parent)
-    : QMainWindow(parent), game_(*this, platform) {
+    : QWidget(parent), game_(*this, platform) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(tr("Gridmark"));
   setWindowIcon(ProgramIcon());
@@ -77,11 +76,18 @@ Form1::Form1(PlatformServices& platform, QWidget* parent)
   client->setObjectName(QStringLiteral("client"));
   client->setFixedSize(kClientWidth, kClientHeight);
   UseButtonFace(client);
-  setCentralWidget(client);
 
   CreateScoreboard(client);
   CreateBoard(client);
-  CreateMenus();
+  // A plain widget with a layout, not a main window: this one has no tool
+  // bars, docks or status bar, and their machinery costs start-up memory.
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->setMenuBar(CreateMenus());
+  layout->addWidget(client);
+  // Fixed border: the window is the client area plus the menu bar.
+  layout->setSizeConstraint(QLayout::SetFixedSize);
 
   QWidget::setTabOrder(cmd1_[0], cmd1_[1]);
   for (std::size_t i = 1; i + 1 < cmd1_.size(); ++i) {
@@ -96,9 +102,6 @@ Form1::Form1(PlatformServices& platform, QWidget* parent)
   for (QLineEdit* box : {txtGamenumber_, txtWins_, txtDraws_, txtLosses_}) {
     box->setFocusPolicy(Qt::NoFocus);
   }
-
-  // Fixed border: the window is the client area plus the menu bar.
-  layout()->setSizeConstraint(QLayout::SetFixedSize);
 
   game_.HandleEvent([this] { game_.Form_Load(); });
 }
@@ -165,8 +168,8 @@ void Form1::CreateBoard(QWidget* client) {
   new LineControl(client, "gridh2_1", {360, 3960}, {3840, 3960}, 10, kGridGrey);
 }
 
-void Form1::CreateMenus() {
-  QMenuBar* bar = menuBar();
+QMenuBar* Form1::CreateMenus() {
+  auto* bar = new QMenuBar(this);
   // The menu bar belongs in the window, above the client area.
   bar->setNativeMenuBar(false);
 
@@ -190,6 +193,7 @@ void Form1::CreateMenus() {
   AddItem(help, "mnuHowToPlay", QT_TR_NOOP("&How To Play"),
           &Game::mnuHowToPlay_Click);
   AddItem(help, "mnuAbout", QT_TR_NOOP("&About"), &Game::mnuAbout_Click);
+  return bar;
 }
 
 QLabel* Form1::AddLabel(QWidget* client, const char* name, const char* caption,

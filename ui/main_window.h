@@ -4,8 +4,9 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QMenu>
+#include <QMenuBar>
+#include <QWidget>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -19,7 +20,7 @@ namespace gridmark {
 
 // The main window: scoreboard, board and menus. Its controls are the game's
 // board, and every event of it goes to the game through the event boundary.
-class Form1 : public QMainWindow, public Board {
+class Form1 : public QWidget, public Board {
   Q_DECLARE_TR_FUNCTIONS(Form1)
 
  public:
@@ -43,7 +44,7 @@ class Form1 : public QMainWindow, public Board {
  private:
   void CreateScoreboard(QWidget* client);
   void CreateBoard(QWidget* client);
-  void CreateMenus();
+  QMenuBar* CreateMenus();
   QLabel* AddLabel(QWidget* client, const char* name, const char* caption,
                    QRect box, const QFont& font, const QColor& text_colour);
   QLineEdit* AddTextBox(QWidget* client, const char* name, QRect box);

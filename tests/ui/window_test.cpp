@@ -161,7 +161,7 @@ class WindowTest : public QObject {
     QCOMPARE(form.minimumSize(), form.maximumSize());
     QVERIFY(!form.windowIcon().isNull());
     QStringList menus;
-    for (QAction* top : form.menuBar()->actions()) {
+    for (QAction* top : form.findChild<QMenuBar*>()->actions()) {
       menus << top->menu()->objectName() + ' ' + top->text();
       for (QAction* item : top->menu()->actions()) {
         const bool plain = !item->isCheckable() && !item->isSeparator() &&
