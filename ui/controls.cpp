@@ -69,17 +69,15 @@ class LazyStandardIcon : public QIconEngine {
 
  private:
   const QIcon& Icon() {
-    if (!fetched_ && style_ != nullptr) {
+    if (icon_.isNull() && style_ != nullptr) {
       icon_ = style_->standardIcon(which_, nullptr, widget_);
     }
-    fetched_ = true;
     return icon_;
   }
 
   QPointer<const QStyle> style_;
   QStyle::StandardPixmap which_;
   QPointer<const QWidget> widget_;
-  bool fetched_ = false;
   QIcon icon_;
 };
 
@@ -89,6 +87,8 @@ class ProgramStyle : public QProxyStyle {
 
   QIcon standardIcon(StandardPixmap which, const QStyleOption* option,
                      const QWidget* widget) const override {
+    // An option lives only as long as the call, so only a request without
+    // one can wait.
     if (which == SP_ToolBarHorizontalExtensionButton && option == nullptr) {
       return QIcon(new LazyStandardIcon(baseStyle(), which, widget));
     }

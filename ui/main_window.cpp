@@ -83,7 +83,6 @@ Form1::Form1(PlatformServices& platform, QWidget* parent)
   // bars, docks or status bar, and their machinery costs start-up memory.
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
   layout->setMenuBar(CreateMenus());
   layout->addWidget(client);
   // Fixed border: the window is the client area plus the menu bar.

@@ -39,5 +39,6 @@ check 0 "Aufruf: gridmark \[Optionen\]*Tic-Tac-Toe*-h, --help*Diese Hilfe*" "$de
 check 2 "gridmark: Unbekannte Option 'bogus'. Siehe 'gridmark --help'." "$de" --bogus
 check 1 "gridmark: keine Anzeige konnte geöffnet werden (DISPLAY ist nicht gesetzt, WAYLAND_DISPLAY ist nicht gesetzt)" "$de"
 check 124 "*" "" -platform offscreen -style fusion -reverse -qwindowtitle T
-check 124 "*" "QT_QPA_PLATFORM=offscreen"
+# Starting loads neither the SVG library nor any image-format plugin.
+check 124 "!(*imageformats*|*libQt6Svg*)" "QT_QPA_PLATFORM=offscreen LD_DEBUG=files"
 exit $((failures > 0))

@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProxyStyle>
+#include <QToolButton>
 #include <QtTest>
 
 #include "platform/qt_platform_services.h"
@@ -71,7 +73,8 @@ QString Show(const QWidget& form, const QStringList& names = {}) {
 }
 
 // A box as the user meets it: title, prompt, buttons (the default starred),
-// and whether it belongs to `form` and stands centred over it.
+// and whether it belongs to `form` and stands centred over it, with the
+// program's icon.
 QString Describe(QWidget* modal, const QWidget& form) {
   auto* box = qobject_cast<QMessageBox*>(modal);
   QString out = box->windowTitle() + '|' + box->text() + '|';
@@ -82,10 +85,14 @@ QString Describe(QWidget* modal, const QWidget& form) {
   const QRect r = box->geometry(), f = form.geometry();
   const bool over =
       f.contains(r.center()) && qAbs(r.center().y() - f.center().y()) < 3;
+  const bool owned =
+      box->windowHandle()->transientParent() == form.windowHandle() && over;
+  const bool program_icon =
+      box->windowIcon().cacheKey() == ProgramIcon().cacheKey();
   return out + (box->icon() == QMessageBox::NoIcon ? "" : "icon ") +
-         (box->windowHandle()->transientParent() == form.windowHandle() && over
-              ? "over the window"
-              : "loose");
+         (!owned         ? "loose"
+          : program_icon ? "over the window"
+                         : "over the window without the icon");
 }
 
 void Trigger(const QWidget& form, const char* item) {
@@ -159,7 +166,18 @@ class WindowTest : public QObject {
                  (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint),
              Qt::WindowCloseButtonHint);
     QCOMPARE(form.minimumSize(), form.maximumSize());
-    QVERIFY(!form.windowIcon().isNull());
+    QCOMPARE(form.windowIcon().cacheKey(), ProgramIcon().cacheKey());
+    // The menu bar's overflow icon, fetched when drawn, is the style's own.
+    const auto* style = qobject_cast<const QProxyStyle*>(form.style());
+    QVERIFY(style != nullptr);
+    QCOMPARE(Find<QToolButton>(form, "qt_menubar_ext_button")
+                 ->icon()
+                 .pixmap(16)
+                 .toImage(),
+             style->baseStyle()
+                 ->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton)
+                 .pixmap(16)
+                 .toImage());
     QStringList menus;
     for (QAction* top : form.findChild<QMenuBar*>()->actions()) {
       menus << top->menu()->objectName() + ' ' + top->text();
@@ -206,7 +224,10 @@ class WindowTest : public QObject {
                          ? ""
                          : " loose") +
                     (d->windowFlags() & Qt::WindowMinMaxButtonsHint ? " min"
-                                                                    : "");
+                                                                    : "") +
+                    (d->windowIcon().cacheKey() == ProgramIcon().cacheKey()
+                         ? ""
+                         : " no icon");
         label->setText("changed");
         d->move(0, 0);
         // Esc closes About only; Enter presses the default or focused OK.
