@@ -1,6 +1,7 @@
-// Linked into every program the start-up benchmark starts. Where it cannot
-// watch the X server map the window, the benchmark reads from standard output
-// the monotonic time at which the first paint of a window was done.
+// Linked into the bare window, the text floor and gridmark_first_paint.
+// Where it cannot watch the X server map a window, the start-up benchmark
+// reads from standard output the monotonic time at which the first paint of
+// a window was done.
 #include <QCoreApplication>
 #include <QEvent>
 #include <QObject>
