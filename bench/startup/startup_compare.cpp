@@ -36,6 +36,11 @@ struct Program {
   std::vector<double> mib;
 };
 
+struct Sample {
+  double ms;
+  double mib;
+};
+
 [[noreturn]] void Fail(const std::string& what) {
   std::fprintf(stderr, "startup_compare: %s\n", what.c_str());
   std::exit(1);
@@ -111,7 +116,7 @@ std::optional<Clock::time_point> ReadFirstPaint(int fd) {
   return Clock::time_point(std::chrono::nanoseconds(std::stoll(line)));
 }
 
-void RunOnce(Program& program, MapWatch* watch) {
+Sample RunOnce(const Program& program, MapWatch* watch) {
   int out[2];
   if (pipe2(out, O_CLOEXEC) != 0) Fail("pipe");
   const Clock::time_point start = Clock::now();
@@ -135,9 +140,8 @@ void RunOnce(Program& program, MapWatch* watch) {
   rusage usage{};
   wait4(pid, &status, 0, &usage);
   if (!shown) Fail(program.path + " ended before its window was shown");
-  program.ms.push_back(
-      std::chrono::duration<double, std::milli>(*shown - start).count());
-  program.mib.push_back(static_cast<double>(usage.ru_maxrss) / 1024);
+  return {std::chrono::duration<double, std::milli>(*shown - start).count(),
+          static_cast<double>(usage.ru_maxrss) / 1024};
 }
 
 double Median(std::vector<double> values) {
@@ -182,12 +186,15 @@ int main(int argc, char** argv) {
   }
   std::optional<MapWatch> watch;
   if (on_x) watch.emplace();
-  MapWatch* watching = on_x ? &*watch : nullptr;
+  MapWatch* watching = watch ? &*watch : nullptr;
 
-  for (Program& program : programs) RunOnce(program, watching);  // warm up
-  for (Program& program : programs) program.ms.clear(), program.mib.clear();
+  for (const Program& program : programs) RunOnce(program, watching);  // warm
   for (int round = 0; round < runs; ++round) {
-    for (Program& program : programs) RunOnce(program, watching);
+    for (Program& program : programs) {
+      const Sample sample = RunOnce(program, watching);
+      program.ms.push_back(sample.ms);
+      program.mib.push_back(sample.mib);
+    }
   }
 
   std::printf("%d rounds, medians, until the window is %s\n\n", runs,
