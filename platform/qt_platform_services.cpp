@@ -121,6 +121,10 @@ std::int16_t QtPlatformServices::MsgBox(const std::string& prompt,
   for (QAbstractButton* button : box.buttons()) {
     button->setIcon(QIcon());
   }
+  // Set before the box takes the focus: a screen reader reads it then.
+  if (news_) {
+    box.defaultButton()->setAccessibleDescription(news_(buttons));
+  }
   box.exec();
   // Closed without a choice (Esc or the close box) counts as Cancel.
   return ReplyCode(box.standardButton(box.clickedButton()));

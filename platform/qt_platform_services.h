@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "platform/platform_services.h"
 #include "platform/random_source.h"
@@ -23,6 +24,9 @@ class DialogForm : public QDialog {
 };
 
 using DialogFactory = std::function<std::unique_ptr<DialogForm>(Dialog)>;
+
+// What a screen reader should hear with a box beyond its title and prompt.
+using BoxNews = std::function<QString(Buttons)>;
 
 // One of the engine's English texts (a box's prompt or title, a mark or level
 // caption) in the player's language. The engine keeps its own text, which it
@@ -45,11 +49,16 @@ class QtPlatformServices : public PlatformServices {
   void ShowDialog(Dialog dialog) override;
 
   // The window the boxes and dialogs belong to: they stay above it, are
-  // minimised with it and get no taskbar entry of their own.
-  void SetOwner(QWidget* owner) { owner_ = owner; }
+  // minimised with it and get no taskbar entry of their own. `news` gives
+  // what the box's focused button tells a screen reader.
+  void SetOwner(QWidget* owner, BoxNews news = {}) {
+    owner_ = owner;
+    news_ = std::move(news);
+  }
 
  private:
   QPointer<QWidget> owner_;
+  BoxNews news_;
   DialogFactory factory_;
   std::map<Dialog, std::unique_ptr<DialogForm>> forms_;
   RandomSource random_;

@@ -115,6 +115,22 @@
         <source>empty</source>
         <translation>leer</translation>
     </message>
+    <message>
+        <source>Game %1. Wins %2, draws %3, losses %4. Difficulty: %5.</source>
+        <translation>Runde %1. Siege %2, Remis %3, Niederlagen %4. Spielstärke: %5.</translation>
+    </message>
+    <message>
+        <source>Winning line: %1, %2, %3.</source>
+        <translation>Gewinnreihe: %1, %2, %3.</translation>
+    </message>
+    <message>
+        <source>You: %1.</source>
+        <translation>Du: %1.</translation>
+    </message>
+    <message>
+        <source>Computer: %1.</source>
+        <translation>Computer: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -186,20 +202,8 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>About</source>
-        <translation>Über</translation>
-    </message>
-    <message>
         <source>Gridmark - by the Gridmark developers</source>
         <translation>Gridmark - von den Gridmark-Entwicklern</translation>
-    </message>
-    <message>
-        <source>Application Title</source>
-        <translation>Programmname</translation>
-    </message>
-    <message>
-        <source>Version</source>
-        <translation>Version</translation>
     </message>
     <message>
         <source>About %1</source>

@@ -115,6 +115,22 @@
         <source>empty</source>
         <translation>vide</translation>
     </message>
+    <message>
+        <source>Game %1. Wins %2, draws %3, losses %4. Difficulty: %5.</source>
+        <translation>Partie %1. Victoires %2, nuls %3, défaites %4. Difficulté&#xa0;: %5.</translation>
+    </message>
+    <message>
+        <source>Winning line: %1, %2, %3.</source>
+        <translation>Ligne gagnante&#xa0;: %1, %2, %3.</translation>
+    </message>
+    <message>
+        <source>You: %1.</source>
+        <translation>Vous&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Computer: %1.</source>
+        <translation>Machine&#xa0;: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -186,20 +202,8 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>About</source>
-        <translation>À propos</translation>
-    </message>
-    <message>
         <source>Gridmark - by the Gridmark developers</source>
         <translation>Gridmark - par l&apos;équipe de Gridmark</translation>
-    </message>
-    <message>
-        <source>Application Title</source>
-        <translation>Nom de l&apos;application</translation>
-    </message>
-    <message>
-        <source>Version</source>
-        <translation>Version</translation>
     </message>
     <message>
         <source>About %1</source>

@@ -115,6 +115,22 @@
         <source>empty</source>
         <translation>vuota</translation>
     </message>
+    <message>
+        <source>Game %1. Wins %2, draws %3, losses %4. Difficulty: %5.</source>
+        <translation>Partita %1. Vittorie %2, pareggi %3, sconfitte %4. Difficoltà: %5.</translation>
+    </message>
+    <message>
+        <source>Winning line: %1, %2, %3.</source>
+        <translation>Linea vincente: %1, %2, %3.</translation>
+    </message>
+    <message>
+        <source>You: %1.</source>
+        <translation>Tu: %1.</translation>
+    </message>
+    <message>
+        <source>Computer: %1.</source>
+        <translation>Computer: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -186,20 +202,8 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>About</source>
-        <translation>Informazioni</translation>
-    </message>
-    <message>
         <source>Gridmark - by the Gridmark developers</source>
         <translation>Gridmark - dagli sviluppatori di Gridmark</translation>
-    </message>
-    <message>
-        <source>Application Title</source>
-        <translation>Nome dell&apos;applicazione</translation>
-    </message>
-    <message>
-        <source>Version</source>
-        <translation>Versione</translation>
     </message>
     <message>
         <source>About %1</source>

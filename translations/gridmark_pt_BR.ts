@@ -115,6 +115,22 @@
         <source>empty</source>
         <translation>vazia</translation>
     </message>
+    <message>
+        <source>Game %1. Wins %2, draws %3, losses %4. Difficulty: %5.</source>
+        <translation>Partida %1. Vitórias %2, empates %3, derrotas %4. Dificuldade: %5.</translation>
+    </message>
+    <message>
+        <source>Winning line: %1, %2, %3.</source>
+        <translation>Linha vencedora: %1, %2, %3.</translation>
+    </message>
+    <message>
+        <source>You: %1.</source>
+        <translation>Você: %1.</translation>
+    </message>
+    <message>
+        <source>Computer: %1.</source>
+        <translation>Máquina: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -186,20 +202,8 @@
         <translation>OK</translation>
     </message>
     <message>
-        <source>About</source>
-        <translation>Sobre</translation>
-    </message>
-    <message>
         <source>Gridmark - by the Gridmark developers</source>
         <translation>Gridmark - pela equipe do Gridmark</translation>
-    </message>
-    <message>
-        <source>Application Title</source>
-        <translation>Nome do aplicativo</translation>
-    </message>
-    <message>
-        <source>Version</source>
-        <translation>Versão</translation>
     </message>
     <message>
         <source>About %1</source>

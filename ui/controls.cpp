@@ -94,6 +94,16 @@ class ProgramStyle : public QProxyStyle {
     }
     return QProxyStyle::standardIcon(which, option, widget);
   }
+
+  int styleHint(StyleHint hint, const QStyleOption* option,
+                const QWidget* widget, QStyleHintReturn* data) const override {
+    // The level in force is a disabled item of its menu: the arrow keys must
+    // still reach it, so that a screen reader can say which level it is.
+    if (hint == SH_Menu_AllowActiveAndDisabled) {
+      return 1;
+    }
+    return QProxyStyle::styleHint(hint, option, widget, data);
+  }
 };
 
 }  // namespace
@@ -143,6 +153,13 @@ CellButton::CellButton(QWidget* parent)
   setAutoDefault(true);
 }
 
+void CellButton::SetMark(const QString& mark) {
+  if (mark != mark_) {
+    mark_ = mark;
+    update();
+  }
+}
+
 void CellButton::SetBackColour(const QColor& colour) {
   if (colour != back_colour_) {
     back_colour_ = colour;
@@ -154,7 +171,6 @@ void CellButton::paintEvent(QPaintEvent* /*event*/) {
   QStylePainter painter(this);
   QStyleOptionButton option;
   initStyleOption(&option);
-  option.text.clear();
   painter.drawControl(QStyle::CE_PushButtonBevel, option);
 
   // The style's frame and focus outline stay; the face is the back colour.
@@ -164,14 +180,14 @@ void CellButton::paintEvent(QPaintEvent* /*event*/) {
   painter.setFont(font());
   if (isEnabled()) {
     painter.setPen(palette().color(QPalette::Active, QPalette::ButtonText));
-    painter.drawText(face, Qt::AlignCenter, text());
+    painter.drawText(face, Qt::AlignCenter, mark_);
   } else {
     // Etched grey, as disabled captions are drawn: pale text would vanish
     // on the button face.
     painter.setPen(QColor(255, 255, 255));
-    painter.drawText(face.translated(1, 1), Qt::AlignCenter, text());
+    painter.drawText(face.translated(1, 1), Qt::AlignCenter, mark_);
     painter.setPen(QColor(128, 128, 128));
-    painter.drawText(face, Qt::AlignCenter, text());
+    painter.drawText(face, Qt::AlignCenter, mark_);
   }
 }
 

@@ -44,10 +44,14 @@ void UseButtonFace(QWidget* widget);
 QColor ToQColor(Colour colour, const QPalette& palette);
 
 // The board's cells: push buttons whose back colour fills the whole face.
+// The mark is drawn, not the button's text: a change of text is announced to
+// screen readers as a change of name, and a cell is named by the window.
 class CellButton : public QPushButton {
  public:
   explicit CellButton(QWidget* parent);
 
+  void SetMark(const QString& mark);
+  const QString& Mark() const { return mark_; }
   void SetBackColour(const QColor& colour);
   const QColor& BackColour() const { return back_colour_; }
 
@@ -55,6 +59,7 @@ class CellButton : public QPushButton {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  QString mark_;
   QColor back_colour_;
 };
 

@@ -140,11 +140,12 @@ frmAbout::frmAbout(QWidget* parent) : DialogForm(parent) {
 }
 
 void frmAbout::Load() {
-  setWindowTitle(tr("About"));
+  setWindowTitle(QStringLiteral("About"));
   setGeometry(QRect(QPoint(Px(2340), Px(1935)), size()));
   lblDescription_->setText(tr("Gridmark - by the Gridmark developers"));
-  lblTitle_->setText(tr("Application Title"));
-  lblVersion_->setText(tr("Version"));
+  // Design-time texts, replaced below before anyone sees them.
+  lblTitle_->setText(QStringLiteral("Application Title"));
+  lblVersion_->setText(QStringLiteral("Version"));
   Text1_->setPlainText(QString::fromLatin1(kNotice));
   cmdOK_->setFocus();
   Form_Load();
@@ -156,6 +157,9 @@ void frmAbout::Form_Load() {
   lblVersion_->setText(
       tr("Version %1.%2").arg(kVersionMajor).arg(kVersionMinor));
   lblTitle_->setText(title);
+  // Screen readers skip a short stray label, so the focused button says it.
+  cmdOK_->setAccessibleDescription(
+      QStringLiteral("%1, %2").arg(title, lblVersion_->text()));
 }
 
 void frmAbout::cmdOK_Click() { accept(); }

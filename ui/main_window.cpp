@@ -1,6 +1,8 @@
 #include "ui/main_window.h"
 
+#include <QAccessibleWidget>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "platform/qt_platform_services.h"
 
@@ -44,23 +46,22 @@ constexpr std::array<const char*, 9> kCellPlaces{
     QT_TRANSLATE_NOOP("Form1", "Bottom centre"),
     QT_TRANSLATE_NOOP("Form1", "Bottom right")};
 
-// The caption that names each mark or level label for a screen reader.
-const char* CaptionName(Label label) {
-  switch (label) {
-    case Label::kPlayertype:
-      return QT_TRANSLATE_NOOP("Form1", "Player");
-    case Label::kCPUtype:
-      return QT_TRANSLATE_NOOP("Form1", "CPU");
-    case Label::kDifficultytype:
-      return QT_TRANSLATE_NOOP("Form1", "Difficulty");
+// A plain widget is no window to assistive technology; the main window is.
+QAccessibleInterface* WindowInterface(const QString& class_name,
+                                      QObject* object) {
+  if (class_name == QLatin1String("QWidget") && dynamic_cast<Form1*>(object)) {
+    return new QAccessibleWidget(static_cast<QWidget*>(object),
+                                 QAccessible::Window);
   }
-  return "";
+  return nullptr;
 }
 
 }  // namespace
 
 Form1::Form1(PlatformServices& platform, QWidget* parent)
     : QWidget(parent), game_(*this, platform) {
+  [[maybe_unused]] static const bool window_role =
+      (QAccessible::installFactory(&WindowInterface), true);
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(tr("Gridmark"));
   setWindowIcon(ProgramIcon());
@@ -69,22 +70,23 @@ Form1::Form1(PlatformServices& platform, QWidget* parent)
   KeepLightLook(this);
   // The boxes and dialogs of the Qt platform belong to this window.
   if (auto* qt_platform = dynamic_cast<QtPlatformServices*>(&platform)) {
-    qt_platform->SetOwner(this);
+    qt_platform->SetOwner(this,
+                          [this](Buttons buttons) { return BoxNews(buttons); });
   }
 
-  auto* client = new QWidget(this);
-  client->setObjectName(QStringLiteral("client"));
-  client->setFixedSize(kClientWidth, kClientHeight);
-  UseButtonFace(client);
+  client_ = new QWidget(this);
+  client_->setObjectName(QStringLiteral("client"));
+  client_->setFixedSize(kClientWidth, kClientHeight);
+  UseButtonFace(client_);
 
-  CreateScoreboard(client);
-  CreateBoard(client);
+  CreateScoreboard(client_);
+  CreateBoard(client_);
   // A plain widget with a layout, not a main window: this one has no tool
   // bars, docks or status bar, and their machinery costs start-up memory.
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setMenuBar(CreateMenus());
-  layout->addWidget(client);
+  layout->addWidget(client_);
   // Fixed border: the window is the client area plus the menu bar.
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -102,7 +104,86 @@ Form1::Form1(PlatformServices& platform, QWidget* parent)
     box->setFocusPolicy(Qt::NoFocus);
   }
 
-  game_.HandleEvent([this] { game_.Form_Load(); });
+  Dispatch([this] { game_.Form_Load(); });
+}
+
+// No control may change its name or description while a screen reader has it
+// as the focus (it drops such changes), but one set before the focus arrives
+// is read with it. So the board's focus rests on the silent client area while
+// the game works; then the free cell that takes it back carries the news, and
+// only once it has the focus does the cell that had it change.
+void Form1::Dispatch(const std::function<void()>& handler) {
+  std::size_t from = 0;
+  CellButton* held = nullptr;
+  for (std::size_t i = 0; i < cmd1_.size(); ++i) {
+    if (focusWidget() == cmd1_[i]) {
+      from = i;
+      held = cmd1_[i];
+      client_->setFocus();
+    }
+  }
+  game_.HandleEvent(handler);
+
+  // The cell the focus would move on to, round the board in tab order.
+  CellButton* next = nullptr;
+  for (std::size_t k = 0; k < cmd1_.size() && next == nullptr; ++k) {
+    CellButton* cell = cmd1_[(from + k) % cmd1_.size()];
+    next = cell->isEnabled() ? cell : nullptr;
+  }
+  // Each cell tells its place, its mark and the score, so "where am I" on
+  // any of them tells the score too.
+  const QString status = Status();
+  const QString news = std::exchange(news_, {}).join(QLatin1Char(' '));
+  const auto tell = [&](std::size_t i) {
+    CellButton* cell = cmd1_[i];
+    const QString name = QStringLiteral("%1, %2").arg(
+        tr(kCellPlaces[i]),
+        cell->Mark().isEmpty() ? tr("empty") : cell->Mark());
+    const QString told = cell == next && !news.isEmpty()
+                             ? news + QLatin1Char(' ') + status
+                             : status;
+    if (cell->accessibleName() != name) {
+      cell->setAccessibleName(name);
+    }
+    if (cell->accessibleDescription() != told) {
+      cell->setAccessibleDescription(told);
+    }
+  };
+  for (std::size_t i = 0; i < cmd1_.size(); ++i) {
+    if (cmd1_[i] != held || held == next) {
+      tell(i);
+    }
+  }
+  if (next != nullptr) {
+    next->setFocus();
+  }
+  if (held != nullptr && held != next) {
+    tell(from);
+  }
+}
+
+QString Form1::Status() const {
+  return tr("Game %1. Wins %2, draws %3, losses %4. Difficulty: %5.")
+      .arg(txtGamenumber_->text(), txtWins_->text(), txtDraws_->text(),
+           txtLosses_->text(), lblDifficultytype_->text());
+}
+
+QString Form1::BoxNews(Buttons buttons) {
+  if (buttons == Buttons::kOkCancel) {
+    return {};  // the level question: its prompt says it all
+  }
+  QStringList told = std::exchange(news_, {});
+  QStringList line;
+  for (std::size_t i = 0; i < cmd1_.size(); ++i) {
+    if (cmd1_[i]->BackColour() == ToQColor(kRed, palette())) {
+      line << tr(kCellPlaces[i]);
+    }
+  }
+  if (line.size() == 3) {
+    told << tr("Winning line: %1, %2, %3.").arg(line[0], line[1], line[2]);
+  }
+  told << Status();
+  return told.join(QLatin1Char(' '));
 }
 
 void Form1::CreateScoreboard(QWidget* client) {
@@ -129,19 +210,25 @@ void Form1::CreateScoreboard(QWidget* client) {
   wins->setBuddy(txtWins_);
   losses->setBuddy(txtLosses_);
 
-  AddLabel(client, "lblPlayer", QT_TR_NOOP("Player"),
-           TwipsRect(225, 975, 855, 270), small, kPureBlue);
+  QLabel* player = AddLabel(client, "lblPlayer", QT_TR_NOOP("Player"),
+                            TwipsRect(225, 975, 855, 270), small, kPureBlue);
   lblPlayertype_ = AddLabel(client, "lblPlayertype", "",
                             TwipsRect(1200, 975, 735, 255), small, kPureRed);
-  AddLabel(client, "lblDifficulty", QT_TR_NOOP("Difficulty"),
-           TwipsRect(2010, 975, 1095, 375), small, kPureBlue);
+  QLabel* difficulty =
+      AddLabel(client, "lblDifficulty", QT_TR_NOOP("Difficulty"),
+               TwipsRect(2010, 975, 1095, 375), small, kPureBlue);
   lblDifficultytype_ =
       AddLabel(client, "lblDifficultytype", "", TwipsRect(3120, 975, 855, 255),
                small, kPureRed);
-  AddLabel(client, "lblCPU", QT_TR_NOOP("CPU"), TwipsRect(225, 1300, 855, 255),
-           small, kPureBlue);
+  QLabel* cpu = AddLabel(client, "lblCPU", QT_TR_NOOP("CPU"),
+                         TwipsRect(225, 1300, 855, 255), small, kPureBlue);
   lblCPUtype_ = AddLabel(client, "lblCPUtype", "",
                          TwipsRect(1200, 1305, 735, 240), small, kPureRed);
+  // And each caption names the mark or level beside it, so that neither is
+  // read twice.
+  player->setBuddy(lblPlayertype_);
+  difficulty->setBuddy(lblDifficultytype_);
+  cpu->setBuddy(lblCPUtype_);
 }
 
 void Form1::CreateBoard(QWidget* client) {
@@ -154,7 +241,7 @@ void Form1::CreateBoard(QWidget* client) {
     cell->setFont(marks);
     const auto index = static_cast<std::int16_t>(i);
     connect(cell, &QPushButton::clicked, this, [this, index] {
-      game_.HandleEvent([this, index] { game_.cmd1_Click(index); });
+      Dispatch([this, index] { game_.cmd1_Click(index); });
     });
     cmd1_[i] = cell;
   }
@@ -225,7 +312,7 @@ QAction* Form1::AddItem(QMenu* menu, const char* name, const char* caption,
   QAction* item = menu->addAction(tr(caption));
   item->setObjectName(QString::fromLatin1(name));
   connect(item, &QAction::triggered, this, [this, handler] {
-    game_.HandleEvent([this, handler] { (game_.*handler)(); });
+    Dispatch([this, handler] { (game_.*handler)(); });
   });
   return item;
 }
@@ -259,14 +346,15 @@ QLabel* Form1::CaptionLabel(Label label) const {
 void Form1::SetCellCaption(std::int16_t cell, const std::string& text) {
   const auto i = static_cast<std::size_t>(cell);
   const QString mark = QString::fromStdString(text);
-  cmd1_.at(i)->setText(mark);
-  // A screen reader hears the cell's place and its mark.
-  cmd1_[i]->setAccessibleName(QStringLiteral("%1, %2").arg(
-      tr(kCellPlaces[i]), mark.isEmpty() ? tr("empty") : mark));
+  cmd1_.at(i)->SetMark(mark);
+  if (!mark.isEmpty()) {
+    news_ << (text == game_.strPlayer ? tr("You: %1.") : tr("Computer: %1."))
+                 .arg(tr(kCellPlaces[i]));
+  }
 }
 
 std::string Form1::CellCaption(std::int16_t cell) const {
-  return cmd1_.at(static_cast<std::size_t>(cell))->text().toStdString();
+  return cmd1_.at(static_cast<std::size_t>(cell))->Mark().toStdString();
 }
 
 void Form1::SetCellEnabled(std::int16_t cell, bool enabled) {
@@ -288,11 +376,7 @@ void Form1::SetText(TextBox box, const std::string& text) {
 
 void Form1::SetCaption(Label label, const std::string& text) {
   captions_.at(static_cast<std::size_t>(label)) = text;
-  const QString caption = EngineText(text);
-  CaptionLabel(label)->setText(caption);
-  // The caption alone ("Medium", "X's") would not say what it is.
-  CaptionLabel(label)->setAccessibleName(
-      QStringLiteral("%1, %2").arg(tr(CaptionName(label)), caption));
+  CaptionLabel(label)->setText(EngineText(text));
 }
 
 std::string Form1::Caption(Label label) const {

@@ -6,9 +6,11 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStringList>
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "engine/game_flow.h"
@@ -42,6 +44,14 @@ class Form1 : public QWidget, public Board {
   void SetMenuEnabled(Level item, bool enabled) override;
 
  private:
+  // Runs a window event through the game, then tells a screen reader what
+  // it changed.
+  void Dispatch(const std::function<void()>& handler);
+  // The game number, score and level, as one spoken sentence.
+  QString Status() const;
+  // What a box tells beyond its prompt: the moves, the line and the score.
+  QString BoxNews(Buttons buttons);
+
   void CreateScoreboard(QWidget* client);
   void CreateBoard(QWidget* client);
   QMenuBar* CreateMenus();
@@ -54,6 +64,7 @@ class Form1 : public QWidget, public Board {
   QLabel* CaptionLabel(Label label) const;
 
   Game game_;
+  QWidget* client_ = nullptr;
   std::array<CellButton*, 9> cmd1_{};
   QLineEdit* txtGamenumber_ = nullptr;
   QLineEdit* txtDraws_ = nullptr;
@@ -65,6 +76,8 @@ class Form1 : public QWidget, public Board {
   // The engine's own text of each caption label, which it reads back; the
   // label shows it translated.
   std::array<std::string, 3> captions_{};
+  // The marks placed since a screen reader was last told, as sentences.
+  QStringList news_;
   QAction* mnuEasy_ = nullptr;
   QAction* mnuMedium_ = nullptr;
   QAction* mnuHard_ = nullptr;

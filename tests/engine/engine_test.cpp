@@ -48,6 +48,16 @@ TEST(Announce, AnyReplyButYesEndsTheProgramThenAndThere) {
   }
 }
 
+TEST(ChangeLevel, AsksInGameOneOnceMarksAreOnTheBoard) {
+  Rig rig;
+  rig.Position("X...O....");
+  rig.platform.replies = {kCancel};
+  rig.Run(&Game::mnuHard_Click);
+  ASSERT_EQ(rig.platform.boxes.size(), 1U);
+  EXPECT_EQ(rig.platform.boxes[0].substr(0, 7), "Reset?|");
+  EXPECT_EQ(rig.board.View(), "X...O.... red | | Medium | E+ M+ H-");
+}
+
 TEST(DecideCareless, FollowsTheLevelAtEveryBoundaryAndNeverSwitchesOff) {
   const std::tuple<const char*, int, int> rows[] = {
       {"Easy", 49, 0},   {"Easy", 50, 1},   {"Easy", 101, 1},

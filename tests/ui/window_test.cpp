@@ -1,5 +1,6 @@
 // The window, the dialogs and the Qt platform services, offscreen; run at one
 // and at two device pixels to the logical pixel.
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -7,6 +8,11 @@
 #include <QProxyStyle>
 #include <QToolButton>
 #include <QtTest>
+// The offscreen platform reports no screen reader; only its own
+// accessibility object can be told that one listens.
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
 
 #include "platform/qt_platform_services.h"
 #include "tests/engine/fakes.h"
@@ -63,7 +69,7 @@ CellButton* Cell(const QWidget& form, int i) {
 QString Show(const QWidget& form, const QStringList& names = {}) {
   QString out;
   for (int i = 0; i < 9; ++i) {
-    out += Cell(form, i)->text().isEmpty() ? "." : Cell(form, i)->text();
+    out += Cell(form, i)->Mark().isEmpty() ? "." : Cell(form, i)->Mark();
   }
   for (const QString& name : names) {
     auto* box = form.findChild<QLineEdit*>(name);
@@ -228,6 +234,8 @@ class WindowTest : public QObject {
                     (d->windowIcon().cacheKey() == ProgramIcon().cacheKey()
                          ? ""
                          : " no icon");
+        if (about)
+          seen.last() += '|' + Find(*d, "cmdOK")->accessibleDescription();
         label->setText("changed");
         d->move(0, 0);
         // Esc closes About only; Enter presses the default or focused OK.
@@ -241,7 +249,8 @@ class WindowTest : public QObject {
     const QString how =
         "How To Play|You seriously don't know how to play Gridmark?|The first "
         "player to get (3) X's or O's in a row wins.|184,250 stays";
-    const QString about = "About Gridmark|Gridmark|Version 1.0|156,129";
+    const QString about =
+        "About Gridmark|Gridmark|Version 1.0|156,129|Gridmark, Version 1.0";
     QCOMPARE(seen, QStringList({how, about, how, about}));
   }
 
@@ -305,6 +314,93 @@ class WindowTest : public QObject {
     QCOMPARE(seen, "Gewonnen|Gewonnen! Noch eine Runde?|&Ja* &Nein loose7");
   }
 
+  // A screen reader meets a window; each move and result is in the
+  // description of the control that takes the focus, set before it arrives,
+  // and no control changes while the screen reader has it as the focus.
+  void heardByAScreenReader() {
+    static QStringList heard;
+    heard.clear();
+    // The focus as a screen reader follows it: the last control to get it,
+    // whether or not it still has it.
+    static QWidget* focus = nullptr;
+    QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+      auto* w = qobject_cast<QWidget*>(event->object());
+      QString line;
+      // A control that takes no focus of its own is passed over, as a
+      // screen reader passes over a focus that moves straight on.
+      if (event->type() == QAccessible::Focus && w &&
+          w->focusPolicy() != Qt::NoFocus) {
+        focus = w;
+        if (!qobject_cast<QMenu*>(w)) {
+          line = (w->objectName().isEmpty() ? w->property("text").toString()
+                                            : w->objectName()) +
+                 ": " + w->accessibleDescription();
+        }
+      } else if (w == focus &&
+                 (event->type() == QAccessible::NameChanged ||
+                  event->type() == QAccessible::DescriptionChanged)) {
+        line = w->objectName() + " changed while focused";
+      }
+      if (!line.isEmpty() && !heard.contains(line)) heard << line;
+    });
+    QPlatformAccessibility* screen_reader =
+        QGuiApplicationPrivate::platformIntegration()->accessibility();
+    screen_reader->setActive(true);
+    // Careless at Medium: random cells 4 and 8, then game 2 opens on 4.
+    Scripted platform({ChanceR(30), CellR(4), CellR(8), ChanceR(60), CellR(4)});
+    Form1 form(platform);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    const auto told = [](QWidget& w) {
+      QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&w);
+      const auto by = face->relations(QAccessible::Label);
+      return face->text(QAccessible::Name) + ' ' +
+             (by.isEmpty() ? "" : by[0].first->object()->objectName());
+    };
+    heard << told(form) +
+                 QString::number(
+                     QAccessible::queryAccessibleInterface(&form)->role());
+    for (const char* name :
+         {"lblPlayertype", "lblCPUtype", "lblDifficultytype"})
+      heard << told(*Find(form, name));
+    auto* menu = Find<QMenu>(form, "mnuDifficulty");
+    menu->popup({});
+    QString path;
+    for (auto key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}) {
+      QTest::keyClick(menu, key);
+      path += menu->activeAction()->objectName() + ' ';
+    }
+    QTest::keyClick(menu, Qt::Key_Return);  // the level in force: nothing
+    menu->hide();
+    heard << path + Show(form, {"lblDifficultytype"});
+    QTest::keyClick(Cell(form, 0), Qt::Key_Space);
+    QTest::keyClick(Cell(form, 1), Qt::Key_Space);
+    OnModal([](QWidget* box) {
+      qobject_cast<QMessageBox*>(box)->defaultButton()->click();
+    });
+    QTest::keyClick(Cell(form, 2), Qt::Key_Space);
+    form.activateWindow();  // as a window manager does once the box is gone
+    QTRY_VERIFY2(heard.last().startsWith("cmd1_2"),
+                 qPrintable(heard.join('\n')));
+    QAccessible::installUpdateHandler(nullptr);
+    screen_reader->setActive(false);
+    const QString score =
+        " Game 1. Wins 0, draws 0, losses 0. "
+        "Difficulty: Medium.";
+    QCOMPARE(heard.join('\n'),
+             "cmd1_0:" + score + "\nGridmark " +
+                 QString::number(QAccessible::Window) +
+                 "\nX's lblPlayer\nO's lblCPU\nMedium lblDifficulty\n"
+                 "mnuEasy mnuMedium mnuHard mnuMedium ......... Medium\n"
+                 "cmd1_1: You: Top left. Computer: Centre." +
+                 score + "\ncmd1_2: You: Top centre. Computer: Bottom right." +
+                 score +
+                 "\n&Yes: You: Top right. Winning line: Top left, Top centre, "
+                 "Top right. Game 1. Wins 1, draws 0, losses 0. Difficulty: "
+                 "Medium.\ncmd1_2: Computer: Centre. Game 2. Wins 1, draws 0, "
+                 "losses 0. Difficulty: Medium.");
+  }
+
   // Last: once the program has ended every later modal loop returns at once.
   void playsThroughRealBoxes() {
     // Careless at Medium: the computer plays cells 3 and 4 at random.
@@ -355,7 +451,7 @@ class WindowTest : public QObject {
       QTest::keyClick(box, Qt::Key_Return);
     });
     seen << QString::number(platform.MsgBox("Full", Buttons::kOk, "Gridmark"));
-    QStringList names{Find(form, "lblDifficultytype")->accessibleName()};
+    QStringList names;
     for (int i = 0; i < 9; ++i) names << Cell(form, i)->accessibleName();
     seen << names.join('|');
     QCOMPARE(seen.join('\n'),
@@ -365,7 +461,7 @@ class WindowTest : public QObject {
              "Cancel over the window\n........O Medium 2 ++- 2\n"
              "......... Easy 1 -++ 1\n......... Hard 1 ++- 1\n"
              "Gridmark|Full|OK* over the window\n1\n"
-             "Difficulty, Hard|Top left, empty|Top centre, empty|Top right, "
+             "Top left, empty|Top centre, empty|Top right, "
              "empty|Centre left, empty|Centre, empty|Centre right, "
              "empty|Bottom left, empty|Bottom centre, empty|Bottom right, "
              "empty");
