@@ -25,8 +25,12 @@ int main(int argc, char** argv) {
 
   QApplication app(argc, argv);
   display.Release();
-  // Before any text is made.
-  gridmark::UseLanguage(QLocale::system());
+  // Before any text is made; English rather than empty boxes where no font
+  // at hand draws the user's language.
+  if (gridmark::UseLanguage(QLocale::system()) &&
+      !gridmark::FontsDrawLanguage()) {
+    gridmark::UseLanguage(QLocale::c());
+  }
   QApplication::setApplicationName(QString::fromLatin1(gridmark::kAppTitle));
   QApplication::setApplicationVersion(QStringLiteral(GRIDMARK_VERSION));
   // Ties the window to its desktop entry and icon.

@@ -5,6 +5,7 @@
     <name>Form1</name>
     <message>
         <source>Top left</source>
+        <extracomment>This and the eight places after it are spoken, never shown. In a right-to-left language the board is mirrored: name each cell as it is seen there, left and right swapped.</extracomment>
         <translation>Oben links</translation>
     </message>
     <message>
@@ -41,14 +42,17 @@
     </message>
     <message>
         <source>Player</source>
+        <extracomment>Scoreboard caption in bold Arial 9.75 pt: at most 63 pixels wide.</extracomment>
         <translation>Spieler</translation>
     </message>
     <message>
         <source>CPU</source>
-        <translation>Rechner</translation>
+        <extracomment>Scoreboard caption in bold Arial 9.75 pt: at most 63 pixels wide.</extracomment>
+        <translation>Computer</translation>
     </message>
     <message>
         <source>Difficulty</source>
+        <extracomment>Scoreboard caption in bold Arial 9.75 pt: at most 72 pixels wide; the same word as the Difficulty menu.</extracomment>
         <translation>Spielstärke</translation>
     </message>
     <message>
@@ -57,18 +61,22 @@
     </message>
     <message>
         <source>Game</source>
-        <translation>Spiel</translation>
+        <extracomment>Scoreboard caption in bold Arial 12 pt: at most 61 pixels wide.</extracomment>
+        <translation>Runde</translation>
     </message>
     <message>
         <source>Draws</source>
+        <extracomment>Scoreboard caption in bold Arial 12 pt: at most 70 pixels wide.</extracomment>
         <translation>Remis</translation>
     </message>
     <message>
         <source>Wins</source>
+        <extracomment>Scoreboard caption in bold Arial 12 pt: at most 61 pixels wide.</extracomment>
         <translation>Siege</translation>
     </message>
     <message>
         <source>Losses</source>
+        <extracomment>Scoreboard caption in bold Arial 12 pt: at most 70 pixels wide.</extracomment>
         <translation>Niederl.</translation>
     </message>
     <message>
@@ -97,7 +105,7 @@
     </message>
     <message>
         <source>&amp;Hard</source>
-        <translation>S&amp;chwer</translation>
+        <translation>&amp;Schwer</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -109,7 +117,7 @@
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>Ü&amp;ber Gridmark</translation>
+        <translation>&amp;Über Gridmark</translation>
     </message>
     <message>
         <source>empty</source>
@@ -172,7 +180,7 @@
     </message>
     <message>
         <source>It Was A Draw, Play Again?</source>
-        <translation>Unentschieden! Noch eine Runde?</translation>
+        <translation>Remis! Noch eine Runde?</translation>
     </message>
     <message>
         <source>No Winner</source>
@@ -188,11 +196,38 @@
     </message>
     <message>
         <source>This tournament has reached the most games the scoreboard can count. A new tournament will start.</source>
-        <translation>Mehr Spiele kann die Anzeige in diesem Turnier nicht zählen. Ein neues Turnier beginnt.</translation>
+        <translation>Die Anzeigetafel kann keine weiteren Runden zählen. Deshalb beginnt jetzt ein neues Turnier.</translation>
     </message>
     <message>
         <source>Gridmark</source>
         <translation>Gridmark</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -230,7 +265,7 @@
     </message>
     <message>
         <source>The first player to get (3) X&apos;s or O&apos;s in a row wins.</source>
-        <translation>Wer zuerst (3) X oder O in einer Reihe hat, siegt.</translation>
+        <translation>Wer zuerst (3) X oder (3) O in einer Reihe hat, gewinnt.</translation>
     </message>
 </context>
 <context>
@@ -239,7 +274,7 @@
         <source>Play noughts and crosses against the computer.
 Qt&apos;s own options (-style, -platform, -reverse...) are accepted too.</source>
         <translation>Tic-Tac-Toe gegen den Computer spielen.
-Qts eigene Optionen (-style, -platform, -reverse...) werden ebenfalls angenommen.</translation>
+Die Qt-eigenen Optionen (-style, -platform, -reverse...) werden ebenfalls akzeptiert.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
@@ -251,11 +286,11 @@ Qts eigene Optionen (-style, -platform, -reverse...) werden ebenfalls angenommen
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Unerwartetes Argument &apos;%1&apos;.</translation>
+        <translation>Unerwartetes Argument „%1“.</translation>
     </message>
     <message>
         <source>See &apos;gridmark --help&apos;.</source>
-        <translation>Siehe &apos;gridmark --help&apos;.</translation>
+        <translation>Siehe „gridmark --help“.</translation>
     </message>
     <message>
         <source>%1 is not set</source>
@@ -267,7 +302,7 @@ Qts eigene Optionen (-style, -platform, -reverse...) werden ebenfalls angenommen
     </message>
     <message>
         <source>gridmark: no display could be opened (%1)</source>
-        <translation>gridmark: keine Anzeige konnte geöffnet werden (%1)</translation>
+        <translation>gridmark: Es konnte keine Anzeige geöffnet werden (%1)</translation>
     </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
     <name>Form1</name>
     <message>
         <source>Top left</source>
+        <extracomment>This and the eight places after it are spoken, never shown. In a right-to-left language the board is mirrored: name each cell as it is seen there, left and right swapped.</extracomment>
         <translation>Arriba a la izquierda</translation>
     </message>
     <message>
@@ -41,15 +42,18 @@
     </message>
     <message>
         <source>Player</source>
+        <extracomment>Scoreboard caption in bold Arial 9.75 pt: at most 63 pixels wide.</extracomment>
         <translation>Jugador</translation>
     </message>
     <message>
         <source>CPU</source>
+        <extracomment>Scoreboard caption in bold Arial 9.75 pt: at most 63 pixels wide.</extracomment>
         <translation>Máquina</translation>
     </message>
     <message>
         <source>Difficulty</source>
-        <translation>Nivel</translation>
+        <extracomment>Scoreboard caption in bold Arial 9.75 pt: at most 72 pixels wide; the same word as the Difficulty menu.</extracomment>
+        <translation>Dificultad</translation>
     </message>
     <message>
         <source>Gridmark</source>
@@ -57,19 +61,23 @@
     </message>
     <message>
         <source>Game</source>
-        <translation>Juego</translation>
+        <extracomment>Scoreboard caption in bold Arial 12 pt: at most 61 pixels wide.</extracomment>
+        <translation>Partida</translation>
     </message>
     <message>
         <source>Draws</source>
-        <translation>Emp.</translation>
+        <extracomment>Scoreboard caption in bold Arial 12 pt: at most 70 pixels wide.</extracomment>
+        <translation>Empates</translation>
     </message>
     <message>
         <source>Wins</source>
+        <extracomment>Scoreboard caption in bold Arial 12 pt: at most 61 pixels wide.</extracomment>
         <translation>Vict.</translation>
     </message>
     <message>
         <source>Losses</source>
-        <translation>Derr.</translation>
+        <extracomment>Scoreboard caption in bold Arial 12 pt: at most 70 pixels wide.</extracomment>
+        <translation>Derrotas</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -180,7 +188,7 @@
     </message>
     <message>
         <source>Changing This Setting Will Restart The Tournament</source>
-        <translation>Si cambias el nivel, el torneo empieza de nuevo.</translation>
+        <translation>Si cambias la dificultad, el torneo empezará de nuevo.</translation>
     </message>
     <message>
         <source>Reset?</source>
@@ -193,6 +201,33 @@
     <message>
         <source>Gridmark</source>
         <translation>Gridmark</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sí</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -230,7 +265,7 @@
     </message>
     <message>
         <source>The first player to get (3) X&apos;s or O&apos;s in a row wins.</source>
-        <translation>Gana quien consiga primero (3) X u O en raya.</translation>
+        <translation>Gana quien consiga primero (3) X o (3) O en raya.</translation>
     </message>
 </context>
 <context>
@@ -238,7 +273,7 @@
     <message>
         <source>Play noughts and crosses against the computer.
 Qt&apos;s own options (-style, -platform, -reverse...) are accepted too.</source>
-        <translation>Juega al tres en raya contra el ordenador.
+        <translation>Juega al tres en raya contra la máquina.
 También se aceptan las opciones propias de Qt (-style, -platform, -reverse...).</translation>
     </message>
     <message>
@@ -255,7 +290,7 @@ También se aceptan las opciones propias de Qt (-style, -platform, -reverse...).
     </message>
     <message>
         <source>See &apos;gridmark --help&apos;.</source>
-        <translation>Consulte «gridmark --help».</translation>
+        <translation>Consulta «gridmark --help».</translation>
     </message>
     <message>
         <source>%1 is not set</source>

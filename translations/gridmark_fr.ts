@@ -5,6 +5,7 @@
     <name>Form1</name>
     <message>
         <source>Top left</source>
+        <extracomment>This and the eight places after it are spoken, never shown. In a right-to-left language the board is mirrored: name each cell as it is seen there, left and right swapped.</extracomment>
         <translation>En haut à gauche</translation>
     </message>
     <message>
@@ -41,15 +42,18 @@
     </message>
     <message>
         <source>Player</source>
+        <extracomment>Scoreboard caption in bold Arial 9.75 pt: at most 63 pixels wide.</extracomment>
         <translation>Joueur</translation>
     </message>
     <message>
         <source>CPU</source>
-        <translation>Ordi</translation>
+        <extracomment>Scoreboard caption in bold Arial 9.75 pt: at most 63 pixels wide.</extracomment>
+        <translation>Machine</translation>
     </message>
     <message>
         <source>Difficulty</source>
-        <translation>Niveau</translation>
+        <extracomment>Scoreboard caption in bold Arial 9.75 pt: at most 72 pixels wide; the same word as the Difficulty menu.</extracomment>
+        <translation>Difficulté</translation>
     </message>
     <message>
         <source>Gridmark</source>
@@ -57,18 +61,22 @@
     </message>
     <message>
         <source>Game</source>
+        <extracomment>Scoreboard caption in bold Arial 12 pt: at most 61 pixels wide.</extracomment>
         <translation>Partie</translation>
     </message>
     <message>
         <source>Draws</source>
+        <extracomment>Scoreboard caption in bold Arial 12 pt: at most 70 pixels wide.</extracomment>
         <translation>Nuls</translation>
     </message>
     <message>
         <source>Wins</source>
+        <extracomment>Scoreboard caption in bold Arial 12 pt: at most 61 pixels wide.</extracomment>
         <translation>Vict.</translation>
     </message>
     <message>
         <source>Losses</source>
+        <extracomment>Scoreboard caption in bold Arial 12 pt: at most 70 pixels wide.</extracomment>
         <translation>Défaites</translation>
     </message>
     <message>
@@ -172,7 +180,7 @@
     </message>
     <message>
         <source>It Was A Draw, Play Again?</source>
-        <translation>Match nul&#xa0;! Voulez-vous rejouer&#xa0;?</translation>
+        <translation>Partie nulle&#xa0;! Voulez-vous rejouer&#xa0;?</translation>
     </message>
     <message>
         <source>No Winner</source>
@@ -180,7 +188,7 @@
     </message>
     <message>
         <source>Changing This Setting Will Restart The Tournament</source>
-        <translation>Changer de niveau fait recommencer le tournoi.</translation>
+        <translation>Si vous changez la difficulté, le tournoi recommencera depuis le début.</translation>
     </message>
     <message>
         <source>Reset?</source>
@@ -193,6 +201,33 @@
     <message>
         <source>Gridmark</source>
         <translation>Gridmark</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -238,7 +273,7 @@
     <message>
         <source>Play noughts and crosses against the computer.
 Qt&apos;s own options (-style, -platform, -reverse...) are accepted too.</source>
-        <translation>Jouer au morpion contre l&apos;ordinateur.
+        <translation>Jouer au morpion contre la machine.
 Les options propres à Qt (-style, -platform, -reverse...) sont aussi acceptées.</translation>
     </message>
     <message>
@@ -251,11 +286,11 @@ Les options propres à Qt (-style, -platform, -reverse...) sont aussi acceptées
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argument inattendu &quot;%1&quot;.</translation>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>See &apos;gridmark --help&apos;.</source>
-        <translation>Voir &quot;gridmark --help&quot;.</translation>
+        <translation>Voir «&#xa0;gridmark --help&#xa0;».</translation>
     </message>
     <message>
         <source>%1 is not set</source>

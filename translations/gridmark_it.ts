@@ -5,6 +5,7 @@
     <name>Form1</name>
     <message>
         <source>Top left</source>
+        <extracomment>This and the eight places after it are spoken, never shown. In a right-to-left language the board is mirrored: name each cell as it is seen there, left and right swapped.</extracomment>
         <translation>In alto a sinistra</translation>
     </message>
     <message>
@@ -41,15 +42,18 @@
     </message>
     <message>
         <source>Player</source>
+        <extracomment>Scoreboard caption in bold Arial 9.75 pt: at most 63 pixels wide.</extracomment>
         <translation>Tu</translation>
     </message>
     <message>
         <source>CPU</source>
-        <translation>CPU</translation>
+        <extracomment>Scoreboard caption in bold Arial 9.75 pt: at most 63 pixels wide.</extracomment>
+        <translation>Computer</translation>
     </message>
     <message>
         <source>Difficulty</source>
-        <translation>Livello</translation>
+        <extracomment>Scoreboard caption in bold Arial 9.75 pt: at most 72 pixels wide; the same word as the Difficulty menu.</extracomment>
+        <translation>Difficoltà</translation>
     </message>
     <message>
         <source>Gridmark</source>
@@ -57,19 +61,23 @@
     </message>
     <message>
         <source>Game</source>
-        <translation>Part.</translation>
+        <extracomment>Scoreboard caption in bold Arial 12 pt: at most 61 pixels wide.</extracomment>
+        <translation>Partita</translation>
     </message>
     <message>
         <source>Draws</source>
-        <translation>Pari</translation>
+        <extracomment>Scoreboard caption in bold Arial 12 pt: at most 70 pixels wide.</extracomment>
+        <translation>Pareggi</translation>
     </message>
     <message>
         <source>Wins</source>
-        <translation>Vinte</translation>
+        <extracomment>Scoreboard caption in bold Arial 12 pt: at most 61 pixels wide.</extracomment>
+        <translation>Vittorie</translation>
     </message>
     <message>
         <source>Losses</source>
-        <translation>Perse</translation>
+        <extracomment>Scoreboard caption in bold Arial 12 pt: at most 70 pixels wide.</extracomment>
+        <translation>Sconfitte</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -156,7 +164,7 @@
     </message>
     <message>
         <source>You Win, Play Again?</source>
-        <translation>Hai vinto! Giochi ancora?</translation>
+        <translation>Hai vinto! Un&apos;altra partita?</translation>
     </message>
     <message>
         <source>You Win</source>
@@ -164,7 +172,7 @@
     </message>
     <message>
         <source>You Lose, Play Again?</source>
-        <translation>Hai perso! Giochi ancora?</translation>
+        <translation>Hai perso! Un&apos;altra partita?</translation>
     </message>
     <message>
         <source>You Lose</source>
@@ -172,7 +180,7 @@
     </message>
     <message>
         <source>It Was A Draw, Play Again?</source>
-        <translation>Pareggio! Giochi ancora?</translation>
+        <translation>Pareggio! Un&apos;altra partita?</translation>
     </message>
     <message>
         <source>No Winner</source>
@@ -180,7 +188,7 @@
     </message>
     <message>
         <source>Changing This Setting Will Restart The Tournament</source>
-        <translation>Se cambi livello, il torneo ricomincia da capo.</translation>
+        <translation>Se cambi la difficoltà, il torneo ricomincia da capo.</translation>
     </message>
     <message>
         <source>Reset?</source>
@@ -193,6 +201,33 @@
     <message>
         <source>Gridmark</source>
         <translation>Gridmark</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sì</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -251,11 +286,11 @@ Sono accettate anche le opzioni proprie di Qt (-style, -platform, -reverse...).<
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argomento inatteso &apos;%1&apos;.</translation>
+        <translation>Argomento inatteso «%1».</translation>
     </message>
     <message>
         <source>See &apos;gridmark --help&apos;.</source>
-        <translation>Vedi &apos;gridmark --help&apos;.</translation>
+        <translation>Vedi «gridmark --help».</translation>
     </message>
     <message>
         <source>%1 is not set</source>

@@ -5,6 +5,7 @@
     <name>Form1</name>
     <message>
         <source>Top left</source>
+        <extracomment>This and the eight places after it are spoken, never shown. In a right-to-left language the board is mirrored: name each cell as it is seen there, left and right swapped.</extracomment>
         <translation>Em cima à esquerda</translation>
     </message>
     <message>
@@ -41,15 +42,18 @@
     </message>
     <message>
         <source>Player</source>
+        <extracomment>Scoreboard caption in bold Arial 9.75 pt: at most 63 pixels wide.</extracomment>
         <translation>Jogador</translation>
     </message>
     <message>
         <source>CPU</source>
-        <translation>CPU</translation>
+        <extracomment>Scoreboard caption in bold Arial 9.75 pt: at most 63 pixels wide.</extracomment>
+        <translation>Máquina</translation>
     </message>
     <message>
         <source>Difficulty</source>
-        <translation>Nível</translation>
+        <extracomment>Scoreboard caption in bold Arial 9.75 pt: at most 72 pixels wide; the same word as the Difficulty menu.</extracomment>
+        <translation>Dificuldade</translation>
     </message>
     <message>
         <source>Gridmark</source>
@@ -57,19 +61,23 @@
     </message>
     <message>
         <source>Game</source>
-        <translation>Jogo</translation>
+        <extracomment>Scoreboard caption in bold Arial 12 pt: at most 61 pixels wide.</extracomment>
+        <translation>Partida</translation>
     </message>
     <message>
         <source>Draws</source>
-        <translation>Emp.</translation>
+        <extracomment>Scoreboard caption in bold Arial 12 pt: at most 70 pixels wide.</extracomment>
+        <translation>Empates</translation>
     </message>
     <message>
         <source>Wins</source>
-        <translation>Vit.</translation>
+        <extracomment>Scoreboard caption in bold Arial 12 pt: at most 61 pixels wide.</extracomment>
+        <translation>Vitórias</translation>
     </message>
     <message>
         <source>Losses</source>
-        <translation>Der.</translation>
+        <extracomment>Scoreboard caption in bold Arial 12 pt: at most 70 pixels wide.</extracomment>
+        <translation>Derrotas</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -180,7 +188,7 @@
     </message>
     <message>
         <source>Changing This Setting Will Restart The Tournament</source>
-        <translation>Mudar o nível faz o torneio começar de novo.</translation>
+        <translation>Se você mudar a dificuldade, o torneio vai recomeçar do zero.</translation>
     </message>
     <message>
         <source>Reset?</source>
@@ -193,6 +201,33 @@
     <message>
         <source>Gridmark</source>
         <translation>Gridmark</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sim</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Não</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -238,7 +273,7 @@
     <message>
         <source>Play noughts and crosses against the computer.
 Qt&apos;s own options (-style, -platform, -reverse...) are accepted too.</source>
-        <translation>Jogue jogo da velha contra o computador.
+        <translation>Jogue jogo da velha contra a máquina.
 As opções próprias do Qt (-style, -platform, -reverse...) também são aceitas.</translation>
     </message>
     <message>
@@ -251,11 +286,11 @@ As opções próprias do Qt (-style, -platform, -reverse...) também são aceita
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argumento inesperado &apos;%1&apos;.</translation>
+        <translation>Argumento inesperado “%1”.</translation>
     </message>
     <message>
         <source>See &apos;gridmark --help&apos;.</source>
-        <translation>Veja &apos;gridmark --help&apos;.</translation>
+        <translation>Veja “gridmark --help”.</translation>
     </message>
     <message>
         <source>%1 is not set</source>
@@ -267,7 +302,7 @@ As opções próprias do Qt (-style, -platform, -reverse...) também são aceita
     </message>
     <message>
         <source>gridmark: no display could be opened (%1)</source>
-        <translation>gridmark: nenhuma tela pôde ser aberta (%1)</translation>
+        <translation>gridmark: não foi possível abrir nenhuma tela (%1)</translation>
     </message>
 </context>
 </TS>

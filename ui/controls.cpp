@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 
@@ -18,6 +19,80 @@
 static void InitResources() { Q_INIT_RESOURCE(icon); }
 
 namespace gridmark {
+
+QRect Placed(const QWidget* parent, QRect box) {
+  if (parent->isRightToLeft()) {
+    box.moveRight(parent->width() - 1 - box.left());
+  }
+  return box;
+}
+
+namespace {
+
+// `text` laid out in lines of at most `width` pixels (or one line).
+void LayOut(QTextLayout& layout, int width) {
+  layout.setCacheEnabled(true);
+  QTextOption option(Qt::AlignLeft);
+  option.setWrapMode(QTextOption::WordWrap);
+  layout.setTextOption(option);
+  layout.beginLayout();
+  for (QTextLine line = layout.createLine(); line.isValid();
+       line = layout.createLine()) {
+    line.setLineWidth(width);
+  }
+  layout.endLayout();
+}
+
+}  // namespace
+
+QSize TextExtent(const QString& text, const QFont& font, int width) {
+  QTextLayout layout(text, font);
+  LayOut(layout, width);
+  qreal widest = 0;
+  qreal height = 0;
+  for (int i = 0; i < layout.lineCount(); ++i) {
+    widest = std::max(widest, layout.lineAt(i).naturalTextWidth());
+    height += layout.lineAt(i).height();
+  }
+  return {static_cast<int>(std::ceil(widest)),
+          static_cast<int>(std::ceil(height))};
+}
+
+bool Drawable(const QString& text, const QFont& font) {
+  QTextLayout layout(text, font);
+  LayOut(layout, QWIDGETSIZE_MAX);
+  for (const QGlyphRun& run : layout.glyphRuns()) {
+    // Glyph 0 is every font's stand-in for a character it lacks.
+    if (run.glyphIndexes().contains(0)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+RoomyLabel::RoomyLabel(QWidget* parent, QRect box, QPoint room)
+    : QLabel(parent), box_(box), room_(room) {
+  setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  setWordWrap(true);
+  SetText(QString());
+}
+
+void RoomyLabel::SetText(const QString& text) {
+  // A right-to-left window reads each label from the right, even one that
+  // starts with a Latin word: a right-to-left mark says so.
+  const QChar kRightToLeftMark(0x200F);
+  setText(isRightToLeft() && !text.isEmpty() ? kRightToLeftMark + text : text);
+  QRect box = box_;
+  const int widest = std::max(box.width(), room_.x() - box.left());
+  box.setWidth(std::clamp(TextExtent(text, font(), widest).width(), box.width(),
+                          widest));
+  const int tall = TextExtent(text, font(), box.width()).height();
+  if (tall > std::max(box.height(), fontMetrics().height())) {
+    box.setHeight(
+        std::max(box.height(), std::min(tall, room_.y() - box.top())));
+  }
+  setGeometry(Placed(parentWidget(), box));
+}
 
 QFont BoldFont(const char* family, double points) {
   QFont font(QString::fromLatin1(family));
@@ -222,12 +297,16 @@ LineControl::LineControl(QWidget* parent, const char* name, QPoint from_twips,
   clip.addRect(ends);
   const QPainterPath stroke = stroker.createStroke(path).intersected(clip);
   const QRect box = stroke.boundingRect().toAlignedRect();
-  setGeometry(box);
+  setGeometry(Placed(parent, box));
   stroke_ = stroke.translated(-box.topLeft());
 }
 
 void LineControl::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
+  if (isRightToLeft()) {
+    painter.translate(width(), 0);
+    painter.scale(-1, 1);
+  }
   painter.fillPath(stroke_, colour_);
 }
 

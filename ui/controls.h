@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QIcon>
+#include <QLabel>
 #include <QLineF>
 #include <QPainterPath>
 #include <QPushButton>
@@ -20,6 +21,17 @@ constexpr int Px(int twips) { return (2 * twips + 15) / 30; }
 inline QRect TwipsRect(int left, int top, int width, int height) {
   return {Px(left), Px(top), Px(width), Px(height)};
 }
+
+// A control's box on `parent`, mirrored in a right-to-left language.
+QRect Placed(const QWidget* parent, QRect box);
+
+// The room `text` takes in `font`, wrapped at `width` pixels as labels wrap:
+// its widest line and the height of all its lines, with every fallback font
+// that draws a part of it.
+QSize TextExtent(const QString& text, const QFont& font, int width);
+
+// Whether the fonts at hand draw every character of `text` in `font`.
+bool Drawable(const QString& text, const QFont& font);
 
 QFont BoldFont(const char* family, double points);
 
@@ -42,6 +54,22 @@ void UseButtonFace(QWidget* widget);
 
 // A colour of the game (blue-green-red, or a system colour) on `palette`.
 QColor ToQColor(Colour colour, const QPalette& palette);
+
+// A label placed by its designed box that grows, where its text needs it, up
+// to the right and bottom edges given as `room` (pixels, as designed): first
+// wider, then taller. A translation longer than the English has the free
+// space beside and below; the English keeps the designed box.
+class RoomyLabel : public QLabel {
+ public:
+  RoomyLabel(QWidget* parent, QRect box, QPoint room);
+  // Shows `text` and fits the label to it, mirrored in a right-to-left
+  // language.
+  void SetText(const QString& text);
+
+ private:
+  QRect box_;
+  QPoint room_;
+};
 
 // The board's cells: push buttons whose back colour fills the whole face.
 // The mark is drawn, not the button's text: a change of text is announced to

@@ -18,12 +18,11 @@ void MakeFixedDialog(QDialog* dialog, QSize client) {
   UseButtonFace(dialog);
 }
 
-QLabel* AddLabel(QWidget* parent, const char* name, QRect box) {
-  auto* label = new QLabel(parent);
+// `room`: the right and bottom edges a longer translation may reach.
+RoomyLabel* AddLabel(QWidget* parent, const char* name, QRect box,
+                     QPoint room) {
+  auto* label = new RoomyLabel(parent, box, room);
   label->setObjectName(QString::fromLatin1(name));
-  label->setGeometry(box);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  label->setWordWrap(true);
   UseButtonFace(label);
   return label;
 }
@@ -32,7 +31,7 @@ QPushButton* AddButton(QWidget* parent, const char* name, QRect box,
                        const QString& caption) {
   auto* button = new QPushButton(caption, parent);
   button->setObjectName(QString::fromLatin1(name));
-  button->setGeometry(box);
+  button->setGeometry(Placed(parent, box));
   return button;
 }
 
@@ -58,10 +57,10 @@ frmHowToPlay::frmHowToPlay(QWidget* parent) : DialogForm(parent) {
   connect(OKButton_, &QPushButton::clicked, this,
           &frmHowToPlay::OKButton_Click);
 
-  Label1_ = AddLabel(this, "Label1", TwipsRect(120, 120, 4455, 855));
+  Label1_ = AddLabel(this, "Label1", TwipsRect(120, 120, 4455, 855), {0, 78});
   Label1_->setFont(BoldFont("Arial", 14.25));
   Label1_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  Label2_ = AddLabel(this, "Label2", TwipsRect(120, 1200, 4455, 375));
+  Label2_ = AddLabel(this, "Label2", TwipsRect(120, 1200, 4455, 375), {0, 118});
   Label2_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
   Load();
@@ -70,8 +69,8 @@ frmHowToPlay::frmHowToPlay(QWidget* parent) : DialogForm(parent) {
 void frmHowToPlay::Load() {
   setWindowTitle(tr("How To Play"));
   setGeometry(QRect(QPoint(Px(2760), Px(3750)), size()));
-  Label1_->setText(tr("You seriously don't know how to play Gridmark?"));
-  Label2_->setText(tr("The first player to get (3) X's or O's in a row wins."));
+  Label1_->SetText(tr("You seriously don't know how to play Gridmark?"));
+  Label2_->SetText(tr("The first player to get (3) X's or O's in a row wins."));
   OKButton_->setFocus();
 }
 
@@ -102,19 +101,21 @@ frmAbout::frmAbout(QWidget* parent) : DialogForm(parent) {
   picIcon_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   picIcon_->setLineWidth(2);
   picIcon_->setPixmap(ProgramIcon().pixmap(32, 32));
-  picIcon_->setGeometry(TwipsRect(240, 240, 540, 540));
+  picIcon_->setGeometry(Placed(this, TwipsRect(240, 240, 540, 540)));
 
   const QColor black(0, 0, 0);
-  lblDescription_ =
-      AddLabel(this, "lblDescription", TwipsRect(1050, 1125, 3885, 330));
+  lblDescription_ = AddLabel(this, "lblDescription",
+                             TwipsRect(1050, 1125, 3885, 330), {374, 128});
   SetTextColour(lblDescription_, black);
-  lblTitle_ = AddLabel(this, "lblTitle", TwipsRect(1050, 240, 3885, 480));
+  lblTitle_ =
+      AddLabel(this, "lblTitle", TwipsRect(1050, 240, 3885, 480), {374, 50});
   SetTextColour(lblTitle_, black);
-  lblVersion_ = AddLabel(this, "lblVersion", TwipsRect(1050, 780, 3885, 225));
+  lblVersion_ =
+      AddLabel(this, "lblVersion", TwipsRect(1050, 780, 3885, 225), {374, 73});
 
   Text1_ = new QPlainTextEdit(this);
   Text1_->setObjectName(QStringLiteral("Text1"));
-  Text1_->setGeometry(TwipsRect(120, 2040, 3975, 1335));
+  Text1_->setGeometry(Placed(this, TwipsRect(120, 2040, 3975, 1335)));
   Text1_->setReadOnly(true);
   Text1_->setFrameStyle(QFrame::NoFrame);
   Text1_->setFocusPolicy(Qt::NoFocus);
@@ -142,10 +143,10 @@ frmAbout::frmAbout(QWidget* parent) : DialogForm(parent) {
 void frmAbout::Load() {
   setWindowTitle(QStringLiteral("About"));
   setGeometry(QRect(QPoint(Px(2340), Px(1935)), size()));
-  lblDescription_->setText(tr("Gridmark - by the Gridmark developers"));
+  lblDescription_->SetText(tr("Gridmark - by the Gridmark developers"));
   // Design-time texts, replaced below before anyone sees them.
-  lblTitle_->setText(QStringLiteral("Application Title"));
-  lblVersion_->setText(QStringLiteral("Version"));
+  lblTitle_->SetText(QStringLiteral("Application Title"));
+  lblVersion_->SetText(QStringLiteral("Version"));
   Text1_->setPlainText(QString::fromLatin1(kNotice));
   cmdOK_->setFocus();
   Form_Load();
@@ -154,9 +155,9 @@ void frmAbout::Load() {
 void frmAbout::Form_Load() {
   const QString title = QString::fromLatin1(kAppTitle);
   setWindowTitle(tr("About %1").arg(title));
-  lblVersion_->setText(
+  lblVersion_->SetText(
       tr("Version %1.%2").arg(kVersionMajor).arg(kVersionMinor));
-  lblTitle_->setText(title);
+  lblTitle_->SetText(title);
   // Screen readers skip a short stray label, so the focused button says it.
   cmdOK_->setAccessibleDescription(
       QStringLiteral("%1, %2").arg(title, lblVersion_->text()));

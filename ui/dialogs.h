@@ -28,8 +28,8 @@ class frmHowToPlay : public DialogForm {
 
  private:
   QPushButton* OKButton_;
-  QLabel* Label1_;
-  QLabel* Label2_;
+  RoomyLabel* Label1_;
+  RoomyLabel* Label2_;
 };
 
 // Help > About: title, version, credit and notice.
@@ -52,9 +52,9 @@ class frmAbout : public DialogForm {
  private:
   QPushButton* cmdOK_;
   QLabel* picIcon_;
-  QLabel* lblDescription_;
-  QLabel* lblTitle_;
-  QLabel* lblVersion_;
+  RoomyLabel* lblDescription_;
+  RoomyLabel* lblTitle_;
+  RoomyLabel* lblVersion_;
   QPlainTextEdit* Text1_;
 };
 

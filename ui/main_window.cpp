@@ -2,6 +2,7 @@
 
 #include <QAccessibleWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 #include "platform/qt_platform_services.h"
@@ -36,6 +37,9 @@ constexpr std::array<CellBox, 9> kCells{{{360, 1605, 1000, 1000},
 
 // Where each cell lies, as a screen reader says it.
 constexpr std::array<const char*, 9> kCellPlaces{
+    //: This and the eight places after it are spoken, never shown. In a
+    //: right-to-left language the board is mirrored: name each cell as it
+    //: is seen there, left and right swapped.
     QT_TRANSLATE_NOOP("Form1", "Top left"),
     QT_TRANSLATE_NOOP("Form1", "Top centre"),
     QT_TRANSLATE_NOOP("Form1", "Top right"),
@@ -191,18 +195,26 @@ void Form1::CreateScoreboard(QWidget* client) {
   const QFont small = BoldFont("Arial", 9.75);
   const QColor text = palette().color(QPalette::Active, QPalette::ButtonText);
 
+  // A caption may run on up to the control beside it and down to the row
+  // below (x and y in pixels, as designed).
+  //: Scoreboard caption in bold Arial 12 pt: at most 61 pixels wide.
   QLabel* game = AddLabel(client, "lblGame", QT_TR_NOOP("Game"),
-                          TwipsRect(225, 120, 735, 255), large, text);
+                          TwipsRect(225, 120, 735, 255), {76, 34}, large, text);
   txtGamenumber_ =
       AddTextBox(client, "txtGamenumber", TwipsRect(1170, 75, 735, 405));
-  QLabel* draws = AddLabel(client, "lblDraws", QT_TR_NOOP("Draws"),
-                           TwipsRect(2010, 135, 735, 255), large, text);
+  //: Scoreboard caption in bold Arial 12 pt: at most 70 pixels wide.
+  QLabel* draws =
+      AddLabel(client, "lblDraws", QT_TR_NOOP("Draws"),
+               TwipsRect(2010, 135, 735, 255), {204, 34}, large, text);
   txtDraws_ = AddTextBox(client, "txtDraws", TwipsRect(3090, 75, 735, 405));
+  //: Scoreboard caption in bold Arial 12 pt: at most 61 pixels wide.
   QLabel* wins = AddLabel(client, "lblWins", QT_TR_NOOP("Wins"),
-                          TwipsRect(225, 540, 720, 255), large, text);
+                          TwipsRect(225, 540, 720, 255), {76, 63}, large, text);
   txtWins_ = AddTextBox(client, "txtWins", TwipsRect(1170, 495, 735, 405));
-  QLabel* losses = AddLabel(client, "lblLosses", QT_TR_NOOP("Losses"),
-                            TwipsRect(2010, 540, 975, 255), large, text);
+  //: Scoreboard caption in bold Arial 12 pt: at most 70 pixels wide.
+  QLabel* losses =
+      AddLabel(client, "lblLosses", QT_TR_NOOP("Losses"),
+               TwipsRect(2010, 540, 975, 255), {204, 63}, large, text);
   txtLosses_ = AddTextBox(client, "txtLosses", TwipsRect(3090, 495, 735, 405));
   // Screen readers name each score box after the label beside it.
   game->setBuddy(txtGamenumber_);
@@ -210,20 +222,27 @@ void Form1::CreateScoreboard(QWidget* client) {
   wins->setBuddy(txtWins_);
   losses->setBuddy(txtLosses_);
 
-  QLabel* player = AddLabel(client, "lblPlayer", QT_TR_NOOP("Player"),
-                            TwipsRect(225, 975, 855, 270), small, kPureBlue);
-  lblPlayertype_ = AddLabel(client, "lblPlayertype", "",
-                            TwipsRect(1200, 975, 735, 255), small, kPureRed);
+  //: Scoreboard caption in bold Arial 9.75 pt: at most 63 pixels wide.
+  QLabel* player =
+      AddLabel(client, "lblPlayer", QT_TR_NOOP("Player"),
+               TwipsRect(225, 975, 855, 270), {78, 85}, small, kPureBlue);
+  lblPlayertype_ =
+      AddLabel(client, "lblPlayertype", "", TwipsRect(1200, 975, 735, 255), {},
+               small, kPureRed);
+  //: Scoreboard caption in bold Arial 9.75 pt: at most 72 pixels wide; the
+  //: same word as the Difficulty menu.
   QLabel* difficulty =
       AddLabel(client, "lblDifficulty", QT_TR_NOOP("Difficulty"),
-               TwipsRect(2010, 975, 1095, 375), small, kPureBlue);
+               TwipsRect(2010, 975, 1095, 375), {206, 105}, small, kPureBlue);
   lblDifficultytype_ =
       AddLabel(client, "lblDifficultytype", "", TwipsRect(3120, 975, 855, 255),
-               small, kPureRed);
-  QLabel* cpu = AddLabel(client, "lblCPU", QT_TR_NOOP("CPU"),
-                         TwipsRect(225, 1300, 855, 255), small, kPureBlue);
+               {284, 105}, small, kPureRed);
+  //: Scoreboard caption in bold Arial 9.75 pt: at most 63 pixels wide.
+  QLabel* cpu =
+      AddLabel(client, "lblCPU", QT_TR_NOOP("CPU"),
+               TwipsRect(225, 1300, 855, 255), {78, 106}, small, kPureBlue);
   lblCPUtype_ = AddLabel(client, "lblCPUtype", "",
-                         TwipsRect(1200, 1305, 735, 240), small, kPureRed);
+                         TwipsRect(1200, 1305, 735, 240), {}, small, kPureRed);
   // And each caption names the mark or level beside it, so that neither is
   // read twice.
   player->setBuddy(lblPlayertype_);
@@ -237,7 +256,8 @@ void Form1::CreateBoard(QWidget* client) {
     const CellBox& box = kCells[i];
     auto* cell = new CellButton(client);
     cell->setObjectName(QStringLiteral("cmd1_%1").arg(i));
-    cell->setGeometry(TwipsRect(box.left, box.top, box.width, box.height));
+    cell->setGeometry(
+        Placed(client, TwipsRect(box.left, box.top, box.width, box.height)));
     cell->setFont(marks);
     const auto index = static_cast<std::int16_t>(i);
     connect(cell, &QPushButton::clicked, this, [this, index] {
@@ -282,15 +302,13 @@ QMenuBar* Form1::CreateMenus() {
   return bar;
 }
 
-QLabel* Form1::AddLabel(QWidget* client, const char* name, const char* caption,
-                        QRect box, const QFont& font,
-                        const QColor& text_colour) {
-  auto* label = new QLabel(tr(caption), client);
+RoomyLabel* Form1::AddLabel(QWidget* client, const char* name,
+                            const char* caption, QRect box, QPoint room,
+                            const QFont& font, const QColor& text_colour) {
+  auto* label = new RoomyLabel(client, box, room);
   label->setObjectName(QString::fromLatin1(name));
-  label->setGeometry(box);
   label->setFont(font);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  label->setWordWrap(true);
+  label->SetText(tr(caption));
   UseButtonFace(label);
   QPalette palette = label->palette();
   palette.setColor(QPalette::WindowText, text_colour);
@@ -301,7 +319,7 @@ QLabel* Form1::AddLabel(QWidget* client, const char* name, const char* caption,
 QLineEdit* Form1::AddTextBox(QWidget* client, const char* name, QRect box) {
   auto* text_box = new QLineEdit(client);
   text_box->setObjectName(QString::fromLatin1(name));
-  text_box->setGeometry(box);
+  text_box->setGeometry(Placed(client, box));
   text_box->setFont(BoldFont("Arial", 12));
   text_box->setReadOnly(true);
   return text_box;
@@ -331,7 +349,7 @@ QLineEdit* Form1::Box(TextBox box) const {
   return txtGamenumber_;
 }
 
-QLabel* Form1::CaptionLabel(Label label) const {
+RoomyLabel* Form1::CaptionLabel(Label label) const {
   switch (label) {
     case Label::kPlayertype:
       return lblPlayertype_;
@@ -376,7 +394,7 @@ void Form1::SetText(TextBox box, const std::string& text) {
 
 void Form1::SetCaption(Label label, const std::string& text) {
   captions_.at(static_cast<std::size_t>(label)) = text;
-  CaptionLabel(label)->setText(EngineText(text));
+  CaptionLabel(label)->SetText(EngineText(text));
 }
 
 std::string Form1::Caption(Label label) const {

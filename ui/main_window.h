@@ -55,13 +55,14 @@ class Form1 : public QWidget, public Board {
   void CreateScoreboard(QWidget* client);
   void CreateBoard(QWidget* client);
   QMenuBar* CreateMenus();
-  QLabel* AddLabel(QWidget* client, const char* name, const char* caption,
-                   QRect box, const QFont& font, const QColor& text_colour);
+  RoomyLabel* AddLabel(QWidget* client, const char* name, const char* caption,
+                       QRect box, QPoint room, const QFont& font,
+                       const QColor& text_colour);
   QLineEdit* AddTextBox(QWidget* client, const char* name, QRect box);
   QAction* AddItem(QMenu* menu, const char* name, const char* caption,
                    void (Game::*handler)());
   QLineEdit* Box(TextBox box) const;
-  QLabel* CaptionLabel(Label label) const;
+  RoomyLabel* CaptionLabel(Label label) const;
 
   Game game_;
   QWidget* client_ = nullptr;
@@ -70,9 +71,9 @@ class Form1 : public QWidget, public Board {
   QLineEdit* txtDraws_ = nullptr;
   QLineEdit* txtWins_ = nullptr;
   QLineEdit* txtLosses_ = nullptr;
-  QLabel* lblPlayertype_ = nullptr;
-  QLabel* lblDifficultytype_ = nullptr;
-  QLabel* lblCPUtype_ = nullptr;
+  RoomyLabel* lblPlayertype_ = nullptr;
+  RoomyLabel* lblDifficultytype_ = nullptr;
+  RoomyLabel* lblCPUtype_ = nullptr;
   // The engine's own text of each caption label, which it reads back; the
   // label shows it translated.
   std::array<std::string, 3> captions_{};

@@ -10,4 +10,8 @@ namespace gridmark {
 // installs neither and returns false, so every text stays in English.
 bool UseLanguage(const QLocale& locale);
 
+// Whether the fonts at hand draw the language in force: without them its
+// texts would show as empty boxes.
+bool FontsDrawLanguage();
+
 }  // namespace gridmark

@@ -36,8 +36,9 @@ check 1 "$none (-display=\":4242\" does not answer)" "QT_QPA_PLATFORM=xcb" \
   -display :4242
 de='LANG=de_DE.UTF-8 LANGUAGE='
 check 0 "Aufruf: gridmark \[Optionen\]*Tic-Tac-Toe*-h, --help*Diese Hilfe*" "$de" -h
-check 2 "gridmark: Unbekannte Option 'bogus'. Siehe 'gridmark --help'." "$de" --bogus
-check 1 "gridmark: keine Anzeige konnte geöffnet werden (DISPLAY ist nicht gesetzt, WAYLAND_DISPLAY ist nicht gesetzt)" "$de"
+# shellcheck disable=SC1111  # German quotation marks, meant
+check 2 "gridmark: Unbekannte Option 'bogus'. Siehe „gridmark --help“." "$de" --bogus
+check 1 "gridmark: Es konnte keine Anzeige geöffnet werden (DISPLAY ist nicht gesetzt, WAYLAND_DISPLAY ist nicht gesetzt)" "$de"
 check 124 "*" "" -platform offscreen -style fusion -reverse -qwindowtitle T
 # Starting loads neither the SVG library nor any image-format plugin.
 check 124 "!(*imageformats*|*libQt6Svg*)" "QT_QPA_PLATFORM=offscreen LD_DEBUG=files"
