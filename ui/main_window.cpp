@@ -2,7 +2,6 @@
 
 #include <QAccessibleWidget>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <utility>
 
 #include "platform/qt_platform_services.h"
