@@ -5,9 +5,9 @@
 #include "app/display.h"
 #include "platform/app_info.h"
 #include "platform/qt_platform_services.h"
-#include "ui/controls.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
+#include "ui/program_style.h"
 #include "ui/translations.h"
 
 int main(int argc, char** argv) {

@@ -1,59 +1,13 @@
 #pragma once
 
 #include <QColor>
-#include <QFont>
-#include <QIcon>
 #include <QLabel>
-#include <QLineF>
 #include <QPainterPath>
 #include <QPushButton>
 #include <QRect>
 #include <QWidget>
 
-#include "engine/game_state.h"
-
 namespace gridmark {
-
-// Twips to pixels at 96 dpi, to the nearest pixel (15 twips make a pixel).
-constexpr int Px(int twips) { return (2 * twips + 15) / 30; }
-
-// A control's box from its Left, Top, Width and Height in twips.
-inline QRect TwipsRect(int left, int top, int width, int height) {
-  return {Px(left), Px(top), Px(width), Px(height)};
-}
-
-// A control's box on `parent`, mirrored in a right-to-left language.
-QRect Placed(const QWidget* parent, QRect box);
-
-// The room `text` takes in `font`, wrapped at `width` pixels as labels wrap:
-// its widest line and the height of all its lines, with every fallback font
-// that draws a part of it.
-QSize TextExtent(const QString& text, const QFont& font, int width);
-
-// Whether the fonts at hand draw every character of `text` in `font`.
-bool Drawable(const QString& text, const QFont& font);
-
-QFont BoldFont(const char* family, double points);
-
-// The program's icon, drawn from its SVG at build time at the usual sizes.
-QIcon ProgramIcon();
-
-// Wraps the application's style (Qt's choice or -style) in one that fetches
-// the menu bar's overflow icon only when it is drawn: loading it at start-up
-// brings in every image-format plugin, for a button this fixed window never
-// shows. Call it before the first window is made.
-void UseProgramStyle();
-
-// Under a dark colour scheme, gives `window` the style's own light colours:
-// its fixed black, blue and red texts are only readable on a light face.
-// Call it before adding the window's controls, so they inherit the colours.
-void KeepLightLook(QWidget* window);
-
-// Paints a window's or control's background in the button face.
-void UseButtonFace(QWidget* widget);
-
-// A colour of the game (blue-green-red, or a system colour) on `palette`.
-QColor ToQColor(Colour colour, const QPalette& palette);
 
 // A label placed by its designed box that grows, where its text needs it, up
 // to the right and bottom edges given as `room` (pixels, as designed): first

@@ -3,6 +3,9 @@
 #include <QKeyEvent>
 
 #include "platform/app_info.h"
+#include "ui/look.h"
+#include "ui/program_icon.h"
+#include "ui/twips.h"
 
 namespace gridmark {
 

@@ -5,6 +5,9 @@
 #include <utility>
 
 #include "platform/qt_platform_services.h"
+#include "ui/look.h"
+#include "ui/program_icon.h"
+#include "ui/twips.h"
 
 namespace gridmark {
 

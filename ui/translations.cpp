@@ -6,7 +6,7 @@
 #include <QTranslator>
 #include <utility>
 
-#include "ui/controls.h"
+#include "ui/text_fit.h"
 
 // Resources of a static library need registering by hand, from outside any
 // namespace as the macro requires.

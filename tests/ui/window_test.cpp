@@ -19,6 +19,9 @@
 #include "tests/engine/fakes.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
+#include "ui/program_icon.h"
+#include "ui/program_style.h"
+#include "ui/text_fit.h"
 #include "ui/translations.h"
 
 namespace gridmark {

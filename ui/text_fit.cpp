@@ -1,0 +1,54 @@
+#include "ui/text_fit.h"
+
+#include <QGlyphRun>
+#include <QTextLayout>
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
+
+namespace gridmark {
+
+namespace {
+
+// `text` laid out in lines of at most `width` pixels (or one line).
+void LayOut(QTextLayout& layout, int width) {
+  layout.setCacheEnabled(true);
+  QTextOption option(Qt::AlignLeft);
+  option.setWrapMode(QTextOption::WordWrap);
+  layout.setTextOption(option);
+  layout.beginLayout();
+  for (QTextLine line = layout.createLine(); line.isValid();
+       line = layout.createLine()) {
+    line.setLineWidth(width);
+  }
+  layout.endLayout();
+}
+
+}  // namespace
+
+QSize TextExtent(const QString& text, const QFont& font, int width) {
+  QTextLayout layout(text, font);
+  LayOut(layout, width);
+  qreal widest = 0;
+  qreal height = 0;
+  for (int i = 0; i < layout.lineCount(); ++i) {
+    widest = std::max(widest, layout.lineAt(i).naturalTextWidth());
+    height += layout.lineAt(i).height();
+  }
+  return {static_cast<int>(std::ceil(widest)),
+          static_cast<int>(std::ceil(height))};
+}
+
+bool Drawable(const QString& text, const QFont& font) {
+  QTextLayout layout(text, font);
+  LayOut(layout, QWIDGETSIZE_MAX);
+  for (const QGlyphRun& run : layout.glyphRuns()) {
+    // Glyph 0 is every font's stand-in for a character it lacks.
+    if (run.glyphIndexes().contains(0)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace gridmark
