@@ -1,25 +1,96 @@
 #include "ui/controls.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <QPainterPathStroker>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "ui/text_fit.h"
 #include "ui/twips.h"
 
 namespace gridmark {
 
+namespace {
+
+class LabelInterface : public QAccessibleWidget,
+                       public QAccessibleTextInterface {
+ public:
+  explicit LabelInterface(RoomyLabel* label)
+      : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::TextInterface) {
+      return static_cast<QAccessibleTextInterface*>(this);
+    }
+    return QAccessibleWidget::interface_cast(type);
+  }
+  QString text(QAccessible::Text type) const override {
+    if (type == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+      return Shown();
+    }
+    return QAccessibleWidget::text(type);
+  }
+
+  // Read only, and with nothing to select.
+  void selection(int, int* start, int* end) const override {
+    *start = *end = 0;
+  }
+  int selectionCount() const override { return 0; }
+  void addSelection(int, int) override {}
+  void removeSelection(int) override {}
+  void setSelection(int, int, int) override {}
+  int cursorPosition() const override { return 0; }
+  void setCursorPosition(int) override {}
+  QString text(int start, int end) const override {
+    return Shown().mid(start, end - start);
+  }
+  int characterCount() const override {
+    return static_cast<int>(Shown().size());
+  }
+  QRect characterRect(int) const override { return {}; }
+  int offsetAtPoint(const QPoint&) const override { return -1; }
+  void scrollToSubstring(int, int) override {}
+  QString attributes(int offset, int* start, int* end) const override {
+    *start = *end = offset;
+    return {};
+  }
+
+ private:
+  const QString& Shown() const {
+    return static_cast<const RoomyLabel*>(object())->Shown();
+  }
+};
+
+QAccessibleInterface* LabelInterfaces(const QString& /*class_name*/,
+                                      QObject* object) {
+  if (auto* label = dynamic_cast<RoomyLabel*>(object)) {
+    return new LabelInterface(label);
+  }
+  return nullptr;
+}
+
+}  // namespace
+
 RoomyLabel::RoomyLabel(QWidget* parent, QRect box, QPoint room)
     : QLabel(parent), box_(box), room_(room) {
+  [[maybe_unused]] static const bool text_interface =
+      (QAccessible::installFactory(&LabelInterfaces), true);
   setAlignment(Qt::AlignLeft | Qt::AlignTop);
   setWordWrap(true);
   SetText(QString());
 }
 
 void RoomyLabel::SetText(const QString& text) {
+  const QString before = std::exchange(shown_, text);
+  if (!accessibleName().isEmpty() && before != text) {
+    // Qt tells of a new text only as a new name.
+    QAccessibleTextUpdateEvent update(this, 0, before, text);
+    QAccessible::updateAccessibility(&update);
+  }
   // A right-to-left window reads each label from the right, even one that
   // starts with a Latin word: a right-to-left mark says so.
   const QChar kRightToLeftMark(0x200F);

@@ -12,15 +12,20 @@ namespace gridmark {
 // A label placed by its designed box that grows, where its text needs it, up
 // to the right and bottom edges given as `room` (pixels, as designed): first
 // wider, then taller. A translation longer than the English has the free
-// space beside and below; the English keeps the designed box.
+// space beside and below; the English keeps the designed box. To assistive
+// technology its text is what it shows, and its name that text unless it has
+// an accessible name of its own.
 class RoomyLabel : public QLabel {
  public:
   RoomyLabel(QWidget* parent, QRect box, QPoint room);
   // Shows `text` and fits the label to it, mirrored in a right-to-left
   // language.
   void SetText(const QString& text);
+  // The text shown, as given to SetText.
+  const QString& Shown() const { return shown_; }
 
  private:
+  QString shown_;
   QRect box_;
   QPoint room_;
 };

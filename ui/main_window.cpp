@@ -37,21 +37,6 @@ constexpr std::array<CellBox, 9> kCells{{{360, 1605, 1000, 1000},
                                          {1620, 4065, 1000, 1000},
                                          {2835, 4065, 1000, 1000}}};
 
-// Where each cell lies, as a screen reader says it.
-constexpr std::array<const char*, 9> kCellPlaces{
-    //: This and the eight places after it are spoken, never shown. In a
-    //: right-to-left language the board is mirrored: name each cell as it
-    //: is seen there, left and right swapped.
-    QT_TRANSLATE_NOOP("Form1", "Top left"),
-    QT_TRANSLATE_NOOP("Form1", "Top centre"),
-    QT_TRANSLATE_NOOP("Form1", "Top right"),
-    QT_TRANSLATE_NOOP("Form1", "Centre left"),
-    QT_TRANSLATE_NOOP("Form1", "Centre"),
-    QT_TRANSLATE_NOOP("Form1", "Centre right"),
-    QT_TRANSLATE_NOOP("Form1", "Bottom left"),
-    QT_TRANSLATE_NOOP("Form1", "Bottom centre"),
-    QT_TRANSLATE_NOOP("Form1", "Bottom right")};
-
 // A plain widget is no window to assistive technology; the main window is.
 QAccessibleInterface* WindowInterface(const QString& class_name,
                                       QObject* object) {
@@ -76,8 +61,8 @@ Form1::Form1(PlatformServices& platform, QWidget* parent)
   KeepLightLook(this);
   // The boxes and dialogs of the Qt platform belong to this window.
   if (auto* qt_platform = dynamic_cast<QtPlatformServices*>(&platform)) {
-    qt_platform->SetOwner(this,
-                          [this](Buttons buttons) { return BoxNews(buttons); });
+    qt_platform->SetOwner(
+        this, [this](Buttons buttons) { return narrator_->BoxNews(buttons); });
   }
 
   client_ = new QWidget(this);
@@ -87,6 +72,10 @@ Form1::Form1(PlatformServices& platform, QWidget* parent)
 
   CreateScoreboard(client_);
   CreateBoard(client_);
+  narrator_ = new Narrator(
+      client_, cmd1_,
+      {txtGamenumber_, txtWins_, txtDraws_, txtLosses_, lblDifficultytype_},
+      QRect(0, 0, kClientWidth, Px(1590)));
   // A plain widget with a layout, not a main window: this one has no tool
   // bars, docks or status bar, and their machinery costs start-up memory.
   auto* layout = new QVBoxLayout(this);
@@ -113,83 +102,10 @@ Form1::Form1(PlatformServices& platform, QWidget* parent)
   Dispatch([this] { game_.Form_Load(); });
 }
 
-// No control may change its name or description while a screen reader has it
-// as the focus (it drops such changes), but one set before the focus arrives
-// is read with it. So the board's focus rests on the silent client area while
-// the game works; then the free cell that takes it back carries the news, and
-// only once it has the focus does the cell that had it change.
 void Form1::Dispatch(const std::function<void()>& handler) {
-  std::size_t from = 0;
-  CellButton* held = nullptr;
-  for (std::size_t i = 0; i < cmd1_.size(); ++i) {
-    if (focusWidget() == cmd1_[i]) {
-      from = i;
-      held = cmd1_[i];
-      client_->setFocus();
-    }
-  }
+  narrator_->Hold();
   game_.HandleEvent(handler);
-
-  // The cell the focus would move on to, round the board in tab order.
-  CellButton* next = nullptr;
-  for (std::size_t k = 0; k < cmd1_.size() && next == nullptr; ++k) {
-    CellButton* cell = cmd1_[(from + k) % cmd1_.size()];
-    next = cell->isEnabled() ? cell : nullptr;
-  }
-  // Each cell tells its place, its mark and the score, so "where am I" on
-  // any of them tells the score too.
-  const QString status = Status();
-  const QString news = std::exchange(news_, {}).join(QLatin1Char(' '));
-  const auto tell = [&](std::size_t i) {
-    CellButton* cell = cmd1_[i];
-    const QString name = QStringLiteral("%1, %2").arg(
-        tr(kCellPlaces[i]),
-        cell->Mark().isEmpty() ? tr("empty") : cell->Mark());
-    const QString told = cell == next && !news.isEmpty()
-                             ? news + QLatin1Char(' ') + status
-                             : status;
-    if (cell->accessibleName() != name) {
-      cell->setAccessibleName(name);
-    }
-    if (cell->accessibleDescription() != told) {
-      cell->setAccessibleDescription(told);
-    }
-  };
-  for (std::size_t i = 0; i < cmd1_.size(); ++i) {
-    if (cmd1_[i] != held || held == next) {
-      tell(i);
-    }
-  }
-  if (next != nullptr) {
-    next->setFocus();
-  }
-  if (held != nullptr && held != next) {
-    tell(from);
-  }
-}
-
-QString Form1::Status() const {
-  return tr("Game %1. Wins %2, draws %3, losses %4. Difficulty: %5.")
-      .arg(txtGamenumber_->text(), txtWins_->text(), txtDraws_->text(),
-           txtLosses_->text(), lblDifficultytype_->text());
-}
-
-QString Form1::BoxNews(Buttons buttons) {
-  if (buttons == Buttons::kOkCancel) {
-    return {};  // the level question: its prompt says it all
-  }
-  QStringList told = std::exchange(news_, {});
-  QStringList line;
-  for (std::size_t i = 0; i < cmd1_.size(); ++i) {
-    if (cmd1_[i]->BackColour() == ToQColor(kRed, palette())) {
-      line << tr(kCellPlaces[i]);
-    }
-  }
-  if (line.size() == 3) {
-    told << tr("Winning line: %1, %2, %3.").arg(line[0], line[1], line[2]);
-  }
-  told << Status();
-  return told.join(QLatin1Char(' '));
+  narrator_->Settle();
 }
 
 void Form1::CreateScoreboard(QWidget* client) {
@@ -200,56 +116,63 @@ void Form1::CreateScoreboard(QWidget* client) {
   // A caption may run on up to the control beside it and down to the row
   // below (x and y in pixels, as designed).
   //: Scoreboard caption in bold Arial 12 pt: at most 61 pixels wide.
-  QLabel* game = AddLabel(client, "lblGame", QT_TR_NOOP("Game"),
-                          TwipsRect(225, 120, 735, 255), {76, 34}, large, text);
+  AddLabel(client, "lblGame", QT_TR_NOOP("Game"), TwipsRect(225, 120, 735, 255),
+           {76, 34}, large, text);
   txtGamenumber_ =
       AddTextBox(client, "txtGamenumber", TwipsRect(1170, 75, 735, 405));
   //: Scoreboard caption in bold Arial 12 pt: at most 70 pixels wide.
-  QLabel* draws =
-      AddLabel(client, "lblDraws", QT_TR_NOOP("Draws"),
-               TwipsRect(2010, 135, 735, 255), {204, 34}, large, text);
+  AddLabel(client, "lblDraws", QT_TR_NOOP("Draws"),
+           TwipsRect(2010, 135, 735, 255), {204, 34}, large, text);
   txtDraws_ = AddTextBox(client, "txtDraws", TwipsRect(3090, 75, 735, 405));
   //: Scoreboard caption in bold Arial 12 pt: at most 61 pixels wide.
-  QLabel* wins = AddLabel(client, "lblWins", QT_TR_NOOP("Wins"),
-                          TwipsRect(225, 540, 720, 255), {76, 63}, large, text);
+  AddLabel(client, "lblWins", QT_TR_NOOP("Wins"), TwipsRect(225, 540, 720, 255),
+           {76, 63}, large, text);
   txtWins_ = AddTextBox(client, "txtWins", TwipsRect(1170, 495, 735, 405));
   //: Scoreboard caption in bold Arial 12 pt: at most 70 pixels wide.
-  QLabel* losses =
-      AddLabel(client, "lblLosses", QT_TR_NOOP("Losses"),
-               TwipsRect(2010, 540, 975, 255), {204, 63}, large, text);
+  AddLabel(client, "lblLosses", QT_TR_NOOP("Losses"),
+           TwipsRect(2010, 540, 975, 255), {204, 63}, large, text);
   txtLosses_ = AddTextBox(client, "txtLosses", TwipsRect(3090, 495, 735, 405));
-  // Screen readers name each score box after the label beside it.
-  game->setBuddy(txtGamenumber_);
-  draws->setBuddy(txtDraws_);
-  wins->setBuddy(txtWins_);
-  losses->setBuddy(txtLosses_);
+  // Spoken names in full words: a caption may have had to be shortened.
+  //: Spoken only, no width limit: the name of the box showing the number of
+  //: the game. A full word, never an abbreviation.
+  txtGamenumber_->setAccessibleName(tr("Game", "spoken"));
+  //: Spoken only, no width limit: the name of the box counting the games you
+  //: won. A full word, never an abbreviation.
+  txtWins_->setAccessibleName(tr("Wins", "spoken"));
+  //: Spoken only, no width limit: the name of the box counting the drawn
+  //: games. A full word, never an abbreviation.
+  txtDraws_->setAccessibleName(tr("Draws", "spoken"));
+  //: Spoken only, no width limit: the name of the box counting the games you
+  //: lost. A full word, never an abbreviation.
+  txtLosses_->setAccessibleName(tr("Losses", "spoken"));
 
   //: Scoreboard caption in bold Arial 9.75 pt: at most 63 pixels wide.
-  QLabel* player =
-      AddLabel(client, "lblPlayer", QT_TR_NOOP("Player"),
-               TwipsRect(225, 975, 855, 270), {78, 85}, small, kPureBlue);
+  AddLabel(client, "lblPlayer", QT_TR_NOOP("Player"),
+           TwipsRect(225, 975, 855, 270), {78, 85}, small, kPureBlue);
   lblPlayertype_ =
       AddLabel(client, "lblPlayertype", "", TwipsRect(1200, 975, 735, 255), {},
                small, kPureRed);
   //: Scoreboard caption in bold Arial 9.75 pt: at most 72 pixels wide; the
   //: same word as the Difficulty menu.
-  QLabel* difficulty =
-      AddLabel(client, "lblDifficulty", QT_TR_NOOP("Difficulty"),
-               TwipsRect(2010, 975, 1095, 375), {206, 105}, small, kPureBlue);
+  AddLabel(client, "lblDifficulty", QT_TR_NOOP("Difficulty"),
+           TwipsRect(2010, 975, 1095, 375), {206, 105}, small, kPureBlue);
   lblDifficultytype_ =
       AddLabel(client, "lblDifficultytype", "", TwipsRect(3120, 975, 855, 255),
                {284, 105}, small, kPureRed);
   //: Scoreboard caption in bold Arial 9.75 pt: at most 63 pixels wide.
-  QLabel* cpu =
-      AddLabel(client, "lblCPU", QT_TR_NOOP("CPU"),
-               TwipsRect(225, 1300, 855, 255), {78, 106}, small, kPureBlue);
+  AddLabel(client, "lblCPU", QT_TR_NOOP("CPU"), TwipsRect(225, 1300, 855, 255),
+           {78, 106}, small, kPureBlue);
   lblCPUtype_ = AddLabel(client, "lblCPUtype", "",
                          TwipsRect(1200, 1305, 735, 240), {}, small, kPureRed);
-  // And each caption names the mark or level beside it, so that neither is
-  // read twice.
-  player->setBuddy(lblPlayertype_);
-  difficulty->setBuddy(lblDifficultytype_);
-  cpu->setBuddy(lblCPUtype_);
+  //: Spoken only, no width limit: the name of the label showing your mark.
+  //: A full word, never an abbreviation.
+  lblPlayertype_->setAccessibleName(tr("Player", "spoken"));
+  //: Spoken only, no width limit: the name of the label showing the
+  //: computer's mark. A full word, never an abbreviation.
+  lblCPUtype_->setAccessibleName(tr("Computer", "spoken"));
+  //: Spoken only, no width limit: the name of the label showing the level.
+  //: A full word, never an abbreviation.
+  lblDifficultytype_->setAccessibleName(tr("Difficulty", "spoken"));
 }
 
 void Form1::CreateBoard(QWidget* client) {
@@ -368,8 +291,7 @@ void Form1::SetCellCaption(std::int16_t cell, const std::string& text) {
   const QString mark = QString::fromStdString(text);
   cmd1_.at(i)->SetMark(mark);
   if (!mark.isEmpty()) {
-    news_ << (text == game_.strPlayer ? tr("You: %1.") : tr("Computer: %1."))
-                 .arg(tr(kCellPlaces[i]));
+    narrator_->Placed(i, text == game_.strPlayer);
   }
 }
 

@@ -17,6 +17,7 @@
 #include "engine/game_state.h"
 #include "platform/platform_services.h"
 #include "ui/controls.h"
+#include "ui/narrator.h"
 
 namespace gridmark {
 
@@ -44,13 +45,8 @@ class Form1 : public QWidget, public Board {
   void SetMenuEnabled(Level item, bool enabled) override;
 
  private:
-  // Runs a window event through the game, then tells a screen reader what
-  // it changed.
+  // Runs a window event through the game, with the screen reader's news.
   void Dispatch(const std::function<void()>& handler);
-  // The game number, score and level, as one spoken sentence.
-  QString Status() const;
-  // What a box tells beyond its prompt: the moves, the line and the score.
-  QString BoxNews(Buttons buttons);
 
   void CreateScoreboard(QWidget* client);
   void CreateBoard(QWidget* client);
@@ -77,8 +73,7 @@ class Form1 : public QWidget, public Board {
   // The engine's own text of each caption label, which it reads back; the
   // label shows it translated.
   std::array<std::string, 3> captions_{};
-  // The marks placed since a screen reader was last told, as sentences.
-  QStringList news_;
+  Narrator* narrator_ = nullptr;
   QAction* mnuEasy_ = nullptr;
   QAction* mnuMedium_ = nullptr;
   QAction* mnuHard_ = nullptr;
