@@ -18,6 +18,35 @@ constexpr const char* kQtOptionsWithValue =
 constexpr const char* kQtFlags =
     "reverse testability widgetcount nograb dograb";
 
+// Qt's texts of the command line, carried by the game's catalogue too: it is
+// installed after Qt's, so its translation wins, and Qt's own covers fewer
+// languages than the game speaks.
+[[maybe_unused]] constexpr const char* kParserTexts[] = {
+    //: First line of the --help text. %1 is the program's name followed by
+    //: "[options]".
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Usage: %1"),
+    //: Stands for the options in the first line of the --help text, after the
+    //: program's name: "Usage: gridmark [options]".
+    QT_TRANSLATE_NOOP("QCommandLineParser", "[options]"),
+    //: Heading of the list of options in the --help text.
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Options:"),
+    //: The one-line error on a wrong option. %1 is the option as typed,
+    //: without its dashes. Put your language's quotation marks around %1; the
+    //: English uses plain single quotes.
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown option '%1'."),
+    //: The one-line error on several wrong options. %1 is the options as
+    //: typed, without their dashes, joined by ", ".
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown options: %1."),
+    //: The one-line error on an option given without its value. %1 is the
+    //: option as typed. Put your language's quotation marks around %1; the
+    //: English uses plain single quotes.
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Missing value after '%1'."),
+    //: The one-line error on a value given to an option that takes none. %1 is
+    //: the option as typed. Put your language's quotation marks around %1;
+    //: the English uses plain single quotes.
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unexpected value after '%1'."),
+};
+
 void Print(std::FILE* stream, const QString& text) {
   std::fputs(text.toLocal8Bit().constData(), stream);
 }
@@ -75,6 +104,7 @@ std::optional<int> ReadCommandLine(int argc, char** argv,
         !parser.isSet(version)) {
       window->platform = parser.value(QStringLiteral("platform"));
       window->display = parser.value(QStringLiteral("display"));
+      window->plugin_path = parser.value(QStringLiteral("platformpluginpath"));
       return std::nullopt;
     }
   }
@@ -84,9 +114,14 @@ std::optional<int> ReadCommandLine(int argc, char** argv,
   QCommandLineParser parser;
   const QString error = Parse(arguments, parser);
   if (!error.isEmpty()) {
-    Print(stderr, QStringLiteral("gridmark: %1 %2\n")
-                      .arg(error, QCoreApplication::translate(
-                                      "gridmark", "See 'gridmark --help'.")));
+    const QString hint =
+        QCoreApplication::translate("gridmark", "See 'gridmark --help'.");
+    //: The line printed on a wrong argument. %1 is the sentence saying what is
+    //: wrong, %2 the sentence that points to --help. Join them as your
+    //: language joins two sentences.
+    Print(stderr, QCoreApplication::translate("gridmark", "gridmark: %1 %2")
+                          .arg(error, hint) +
+                      QLatin1Char('\n'));
     return 2;
   }
   if (parser.isSet(help)) {

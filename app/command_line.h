@@ -8,8 +8,9 @@ namespace gridmark {
 
 // The Qt options that decide where the window opens.
 struct WindowOptions {
-  QString platform;  // -platform, empty when not given
-  QString display;   // -display (X11), empty when not given
+  QString platform;     // -platform, empty when not given
+  QString display;      // -display (X11), empty when not given
+  QString plugin_path;  // -platformpluginpath, empty when not given
 };
 
 // A short-lived application speaking the user's language, for the messages

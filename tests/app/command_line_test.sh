@@ -34,12 +34,14 @@ check 1 "$none (DISPLAY=\":4242\" does not answer, WAYLAND_DISPLAY=\"gone\" does
   "DISPLAY=:4242 WAYLAND_DISPLAY=gone"
 check 1 "$none (-display=\":4242\" does not answer)" "QT_QPA_PLATFORM=xcb" \
   -display :4242
+check 1 "gridmark: no platform is called \"waylnd\" (the platforms are *offscreen*xcb*)" "" -platform waylnd
+check 1 "gridmark: no platform is called \"bogus\" (the platforms are *offscreen*xcb*)" "QT_QPA_PLATFORM=bogus;nope"
 de='LANG=de_DE.UTF-8 LANGUAGE='
 check 0 "Aufruf: gridmark \[Optionen\]*Tic-Tac-Toe*-h, --help*Diese Hilfe*" "$de" -h
 # shellcheck disable=SC1111  # German quotation marks, meant
 check 2 "gridmark: Unbekannte Option 'bogus'. Siehe „gridmark --help“." "$de" --bogus
 check 1 "gridmark: Es konnte keine Anzeige geöffnet werden (DISPLAY ist nicht gesetzt, WAYLAND_DISPLAY ist nicht gesetzt)" "$de"
-check 124 "*" "" -platform offscreen -style fusion -reverse -qwindowtitle T
+check 124 "*" "" -platform "nope;offscreen" -style fusion -reverse -qwindowtitle T
 # Starting loads neither the SVG library nor any image-format plugin.
 check 124 "!(*imageformats*|*libQt6Svg*)" "QT_QPA_PLATFORM=offscreen LD_DEBUG=files"
 exit $((failures > 0))
