@@ -56,15 +56,19 @@ void Print(std::FILE* stream, const QString& text) {
 QString Parse(const QStringList& arguments, QCommandLineParser& parser) {
   // Qt's options are single-dash words such as -style.
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  //: --help text, below the usage line: what the program is (first line)
+  //: and the options of Qt's it takes, by their names (second line).
   parser.setApplicationDescription(QCoreApplication::translate(
       "gridmark",
       "Play noughts and crosses against the computer.\n"
       "Qt's own options (-style, -platform, -reverse...) are accepted too."));
   parser.addOption(
       {{QStringLiteral("h"), QStringLiteral("help")},
+       //: --help text: what -h and --help do.
        QCoreApplication::translate("gridmark", "Show this help and exit.")});
   parser.addOption(
       {{QStringLiteral("v"), QStringLiteral("version")},
+       //: --help text: what -v and --version do.
        QCoreApplication::translate("gridmark", "Show the version and exit.")});
   for (const QString& name :
        QString::fromLatin1(kQtOptionsWithValue).split(' ')) {
@@ -79,6 +83,9 @@ QString Parse(const QStringList& arguments, QCommandLineParser& parser) {
   }
   if (!parser.parse(arguments)) return parser.errorText();
   if (!parser.positionalArguments().isEmpty()) {
+    //: The one-line error on a word the program does not take, joined before
+    //: "See 'gridmark --help'." by "gridmark: %1 %2". %1 is the word as
+    //: typed: put your language's quotation marks around it.
     return QCoreApplication::translate("gridmark", "Unexpected argument '%1'.")
         .arg(parser.positionalArguments().constFirst());
   }
@@ -115,6 +122,9 @@ std::optional<int> ReadCommandLine(int argc, char** argv,
   const QString error = Parse(arguments, parser);
   if (!error.isEmpty()) {
     const QString hint =
+        //: Follows the one-line error on a wrong argument, joined to it by
+        //: "gridmark: %1 %2". The command stays as it is, in your language's
+        //: quotation marks.
         QCoreApplication::translate("gridmark", "See 'gridmark --help'.");
     //: The line printed on a wrong argument. %1 is the sentence saying what is
     //: wrong, %2 the sentence that points to --help. Join them as your

@@ -2,9 +2,12 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <QTime>
 #include <QWindow>
 #include <stdexcept>
@@ -17,23 +20,52 @@ namespace {
 // Every text the engine shows, so that lupdate finds them; the engine itself
 // has no Qt to mark them with.
 [[maybe_unused]] constexpr const char* kEngineTexts[] = {
+    //: Your mark, beside the Player caption of the scoreboard: bold Arial
+    //: 9.75 pt, at most 49 pixels wide. X stays X.
     QT_TRANSLATE_NOOP("Game", "X's"),
+    //: The computer's mark, beside the CPU caption of the scoreboard: bold
+    //: Arial 9.75 pt, at most 49 pixels wide. O stays O.
     QT_TRANSLATE_NOOP("Game", "O's"),
+    //: A level, beside the Difficulty caption (bold Arial 9.75 pt, at most 74
+    //: pixels wide) and in the spoken score: the same word as the Difficulty
+    //: menu's item, agreeing with the Difficulty caption.
     QT_TRANSLATE_NOOP("Game", "Easy"),
+    //: A level, as Easy.
     QT_TRANSLATE_NOOP("Game", "Medium"),
+    //: A level, as Easy.
     QT_TRANSLATE_NOOP("Game", "Hard"),
+    //: Prompt of the box after a game you won: Yes plays the next game, No
+    //: ends the program.
     QT_TRANSLATE_NOOP("Game", "You Win, Play Again?"),
+    //: Title of the box after a game you won. The box is as wide as its title
+    //: needs, so keep it short.
     QT_TRANSLATE_NOOP("Game", "You Win"),
+    //: Prompt of the box after a game the computer won: Yes plays the next
+    //: game, No ends the program.
     QT_TRANSLATE_NOOP("Game", "You Lose, Play Again?"),
+    //: Title of the box after a game the computer won. The box is as wide as
+    //: its title needs, so keep it short.
     QT_TRANSLATE_NOOP("Game", "You Lose"),
+    //: Prompt of the box after a drawn game: Yes plays the next game, No ends
+    //: the program.
     QT_TRANSLATE_NOOP("Game", "It Was A Draw, Play Again?"),
+    //: Title of the box after a drawn game. The box is as wide as its title
+    //: needs, so keep it short.
     QT_TRANSLATE_NOOP("Game", "No Winner"),
+    //: Prompt of the box that asks before a new level, with marks on the
+    //: board: OK changes the level and starts a new tournament, Cancel keeps
+    //: both.
     QT_TRANSLATE_NOOP("Game",
                       "Changing This Setting Will Restart The Tournament"),
+    //: Title of that box. The box is as wide as its title needs, so keep it
+    //: short.
     QT_TRANSLATE_NOOP("Game", "Reset?"),
+    //: Prompt of the box shown when the game number or a count has reached
+    //: the scoreboard's largest number (32767); OK starts a new tournament.
     QT_TRANSLATE_NOOP("Game",
                       "This tournament has reached the most games the "
                       "scoreboard can count. A new tournament will start."),
+    //: Title of that box: the program's name, as it is.
     QT_TRANSLATE_NOOP("Game", "Gridmark"),
 };
 
@@ -88,6 +120,12 @@ QString EngineText(const std::string& text) {
   return QCoreApplication::translate("Game", text.c_str());
 }
 
+int TitleBarWidth(const QString& title, QFont font) {
+  font.setBold(true);
+  const QFontMetrics metrics(font);
+  return metrics.horizontalAdvance(title) + 6 * metrics.height() + 4;
+}
+
 QtPlatformServices::QtPlatformServices(DialogFactory factory)
     : factory_(std::move(factory)) {}
 
@@ -116,6 +154,14 @@ std::int16_t QtPlatformServices::MsgBox(const std::string& prompt,
       box.setStandardButtons(QMessageBox::Ok);
       box.setDefaultButton(QMessageBox::Ok);
       break;
+  }
+  // As wide as its title needs, or the window manager cuts the title short.
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+    const QMargins margins = grid->contentsMargins();
+    grid->addItem(new QSpacerItem(TitleBarWidth(box.windowTitle(), box.font()) -
+                                      margins.left() - margins.right(),
+                                  0),
+                  grid->rowCount(), 0, 1, grid->columnCount());
   }
   // Plain text buttons, without the style's icons.
   for (QAbstractButton* button : box.buttons()) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QFont>
 #include <QPointer>
 #include <QString>
 #include <cstdint>
@@ -32,6 +33,12 @@ using BoxNews = std::function<QString(Buttons)>;
 // caption) in the player's language. The engine keeps its own text, which it
 // compares and reads back; only what is shown is translated.
 QString EngineText(const std::string& text);
+
+// The width a window manager's title bar needs to show `title` whole in a
+// bold `font`: the text, and beside it the window's icon and up to three
+// buttons, each about a line and a half square (Openbox's default theme,
+// measured).
+int TitleBarWidth(const QString& title, QFont font);
 
 // The platform services on Qt Widgets: real message boxes, the time of day,
 // the program's random generator and modal dialogs.

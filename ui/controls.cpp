@@ -96,7 +96,9 @@ void RoomyLabel::SetText(const QString& text) {
   const QChar kRightToLeftMark(0x200F);
   setText(isRightToLeft() && !text.isEmpty() ? kRightToLeftMark + text : text);
   QRect box = box_;
-  const int widest = std::max(box.width(), room_.x() - box.left());
+  // Clear space before the next control, so two words never run together.
+  const int widest =
+      std::max(box.width(), room_.x() - kClearSpace - box.left());
   box.setWidth(std::clamp(TextExtent(text, font(), widest).width(), box.width(),
                           widest));
   const int tall = TextExtent(text, font(), box.width()).height();

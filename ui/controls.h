@@ -9,12 +9,16 @@
 
 namespace gridmark {
 
-// A label placed by its designed box that grows, where its text needs it, up
-// to the right and bottom edges given as `room` (pixels, as designed): first
-// wider, then taller. A translation longer than the English has the free
-// space beside and below; the English keeps the designed box. To assistive
-// technology its text is what it shows, and its name that text unless it has
-// an accessible name of its own.
+// The least room between a label's text and the control after it.
+constexpr int kClearSpace = 5;
+
+// A label placed by its designed box that grows, where its text needs it,
+// towards the right and bottom edges given as `room` (pixels, as designed:
+// the next control's left edge, kept clear by kClearSpace, and the next
+// row's top): first wider, then taller. A translation longer than the English
+// has the free space beside and below; the English keeps the designed box. To
+// assistive technology its text is what it shows, and its name that text unless
+// it has an accessible name of its own.
 class RoomyLabel : public QLabel {
  public:
   RoomyLabel(QWidget* parent, QRect box, QPoint room);

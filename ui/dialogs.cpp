@@ -5,6 +5,7 @@
 #include "platform/app_info.h"
 #include "ui/look.h"
 #include "ui/program_icon.h"
+#include "ui/translations.h"
 #include "ui/twips.h"
 
 namespace gridmark {
@@ -53,6 +54,7 @@ frmHowToPlay::frmHowToPlay(QWidget* parent) : DialogForm(parent) {
   MakeFixedDialog(this, {314, 154});
 
   OKButton_ =
+      //: The button that closes How To Play: at most 81 pixels wide.
       AddButton(this, "OKButton", TwipsRect(1800, 1800, 1215, 375), tr("OK"));
   // Enter presses it only while it has the focus; it is not the default.
   OKButton_->setAutoDefault(true);
@@ -61,7 +63,7 @@ frmHowToPlay::frmHowToPlay(QWidget* parent) : DialogForm(parent) {
           &frmHowToPlay::OKButton_Click);
 
   Label1_ = AddLabel(this, "Label1", TwipsRect(120, 120, 4455, 855), {0, 78});
-  Label1_->setFont(BoldFont("Arial", 14.25));
+  Label1_->setFont(LanguageFont(BoldFont("Arial", 14.25)));
   Label1_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   Label2_ = AddLabel(this, "Label2", TwipsRect(120, 1200, 4455, 375), {0, 118});
   Label2_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -70,9 +72,17 @@ frmHowToPlay::frmHowToPlay(QWidget* parent) : DialogForm(parent) {
 }
 
 void frmHowToPlay::Load() {
+  //: Title of the How To Play box, as the Help menu item says it.
   setWindowTitle(tr("How To Play"));
   setGeometry(QRect(QPoint(Px(2760), Px(3750)), size()));
+  //: How To Play's headline, teasing: bold Arial 14.25 pt, centred in lines
+  //: of 297 pixels, at most three. A line break (\n) or a no-break space is
+  //: welcome where a word would otherwise stand alone on its line.
   Label1_->SetText(tr("You seriously don't know how to play Gridmark?"));
+  //: How To Play's rule, below the headline: centred in lines of 297
+  //: pixels, at most two. (3) is the number three in your digits; X and O
+  //: are the marks, kept as they are. A line break (\n) or a no-break space
+  //: is welcome to keep "(3)" with its mark, or a word from standing alone.
   Label2_->SetText(tr("The first player to get (3) X's or O's in a row wins."));
   OKButton_->setFocus();
 }
@@ -94,6 +104,7 @@ frmAbout::frmAbout(QWidget* parent) : DialogForm(parent) {
   setObjectName(QStringLiteral("frmAbout"));
   MakeFixedDialog(this, {382, 222});
 
+  //: The button that closes About: at most 84 pixels wide.
   cmdOK_ = AddButton(this, "cmdOK", TwipsRect(4245, 2145, 1260, 345), tr("OK"));
   cmdOK_->setDefault(true);
   connect(cmdOK_, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
@@ -146,6 +157,9 @@ frmAbout::frmAbout(QWidget* parent) : DialogForm(parent) {
 void frmAbout::Load() {
   setWindowTitle(QStringLiteral("About"));
   setGeometry(QRect(QPoint(Px(2340), Px(1935)), size()));
+  //: About's by-line, below the version: at most 299 pixels wide, on up to
+  //: two lines. The first Gridmark is the program, the second names its
+  //: makers.
   lblDescription_->SetText(tr("Gridmark - by the Gridmark developers"));
   // Design-time texts, replaced below before anyone sees them.
   lblTitle_->SetText(QStringLiteral("Application Title"));
@@ -157,9 +171,14 @@ void frmAbout::Load() {
 
 void frmAbout::Form_Load() {
   const QString title = QString::fromLatin1(kAppTitle);
+  //: Title of the About box, as the Help menu item says it. %1 is the
+  //: program's name, Gridmark.
   setWindowTitle(tr("About %1").arg(title));
-  lblVersion_->SetText(
-      tr("Version %1.%2").arg(kVersionMajor).arg(kVersionMinor));
+  //: About box, below the title, in the dialog's font: at most 300 pixels
+  //: wide. %1.%2 is the version, 1.0, in your language's digits.
+  lblVersion_->SetText(tr("Version %1.%2")
+                           .arg(QLocale().toString(kVersionMajor),
+                                QLocale().toString(kVersionMinor)));
   lblTitle_->SetText(title);
   // Screen readers skip a short stray label, so the focused button says it.
   cmdOK_->setAccessibleDescription(

@@ -7,6 +7,7 @@
 #include "platform/qt_platform_services.h"
 #include "ui/look.h"
 #include "ui/program_icon.h"
+#include "ui/translations.h"
 #include "ui/twips.h"
 
 namespace gridmark {
@@ -54,6 +55,7 @@ Form1::Form1(PlatformServices& platform, QWidget* parent)
   [[maybe_unused]] static const bool window_role =
       (QAccessible::installFactory(&WindowInterface), true);
   setObjectName(QStringLiteral("Form1"));
+  //: Title of the main window: the program's name, as it is.
   setWindowTitle(tr("Gridmark"));
   setWindowIcon(ProgramIcon());
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -113,24 +115,28 @@ void Form1::CreateScoreboard(QWidget* client) {
   const QFont small = BoldFont("Arial", 9.75);
   const QColor text = palette().color(QPalette::Active, QPalette::ButtonText);
 
-  // A caption may run on up to the control beside it and down to the row
+  // A caption may run on towards the control beside it and down to the row
   // below (x and y in pixels, as designed).
-  //: Scoreboard caption in bold Arial 12 pt: at most 61 pixels wide.
+  //: Scoreboard caption in bold Arial 12 pt, beside the game number: at most
+  //: 58 pixels wide.
   AddLabel(client, "lblGame", QT_TR_NOOP("Game"), TwipsRect(225, 120, 735, 255),
-           {76, 34}, large, text);
+           {78, 34}, large, text);
   txtGamenumber_ =
       AddTextBox(client, "txtGamenumber", TwipsRect(1170, 75, 735, 405));
-  //: Scoreboard caption in bold Arial 12 pt: at most 70 pixels wide.
+  //: Scoreboard caption in bold Arial 12 pt, beside the count of drawn games:
+  //: at most 67 pixels wide.
   AddLabel(client, "lblDraws", QT_TR_NOOP("Draws"),
-           TwipsRect(2010, 135, 735, 255), {204, 34}, large, text);
+           TwipsRect(2010, 135, 735, 255), {206, 34}, large, text);
   txtDraws_ = AddTextBox(client, "txtDraws", TwipsRect(3090, 75, 735, 405));
-  //: Scoreboard caption in bold Arial 12 pt: at most 61 pixels wide.
+  //: Scoreboard caption in bold Arial 12 pt, beside the count of games you
+  //: won: at most 58 pixels wide.
   AddLabel(client, "lblWins", QT_TR_NOOP("Wins"), TwipsRect(225, 540, 720, 255),
-           {76, 63}, large, text);
+           {78, 63}, large, text);
   txtWins_ = AddTextBox(client, "txtWins", TwipsRect(1170, 495, 735, 405));
-  //: Scoreboard caption in bold Arial 12 pt: at most 70 pixels wide.
+  //: Scoreboard caption in bold Arial 12 pt, beside the count of games you
+  //: lost: at most 67 pixels wide.
   AddLabel(client, "lblLosses", QT_TR_NOOP("Losses"),
-           TwipsRect(2010, 540, 975, 255), {204, 63}, large, text);
+           TwipsRect(2010, 540, 975, 255), {206, 63}, large, text);
   txtLosses_ = AddTextBox(client, "txtLosses", TwipsRect(3090, 495, 735, 405));
   // Spoken names in full words: a caption may have had to be shortened.
   //: Spoken only, no width limit: the name of the box showing the number of
@@ -146,22 +152,25 @@ void Form1::CreateScoreboard(QWidget* client) {
   //: lost. A full word, never an abbreviation.
   txtLosses_->setAccessibleName(tr("Losses", "spoken"));
 
-  //: Scoreboard caption in bold Arial 9.75 pt: at most 63 pixels wide.
+  //: Scoreboard caption in bold Arial 9.75 pt, beside your mark ("X's"): at
+  //: most 60 pixels wide.
   AddLabel(client, "lblPlayer", QT_TR_NOOP("Player"),
-           TwipsRect(225, 975, 855, 270), {78, 85}, small, kPureBlue);
+           TwipsRect(225, 975, 855, 270), {80, 85}, small, kPureBlue);
   lblPlayertype_ =
       AddLabel(client, "lblPlayertype", "", TwipsRect(1200, 975, 735, 255), {},
                small, kPureRed);
-  //: Scoreboard caption in bold Arial 9.75 pt: at most 72 pixels wide; the
-  //: same word as the Difficulty menu.
+  //: Scoreboard caption in bold Arial 9.75 pt, beside the level (Easy,
+  //: Medium or Hard): at most 69 pixels wide; the same word as the Difficulty
+  //: menu, and the level names agree with it.
   AddLabel(client, "lblDifficulty", QT_TR_NOOP("Difficulty"),
-           TwipsRect(2010, 975, 1095, 375), {206, 105}, small, kPureBlue);
+           TwipsRect(2010, 975, 1095, 375), {208, 105}, small, kPureBlue);
   lblDifficultytype_ =
       AddLabel(client, "lblDifficultytype", "", TwipsRect(3120, 975, 855, 255),
-               {284, 105}, small, kPureRed);
-  //: Scoreboard caption in bold Arial 9.75 pt: at most 63 pixels wide.
+               {kClientWidth, 105}, small, kPureRed);
+  //: Scoreboard caption in bold Arial 9.75 pt, beside the computer's mark
+  //: ("O's"): at most 60 pixels wide.
   AddLabel(client, "lblCPU", QT_TR_NOOP("CPU"), TwipsRect(225, 1300, 855, 255),
-           {78, 106}, small, kPureBlue);
+           {80, 106}, small, kPureBlue);
   lblCPUtype_ = AddLabel(client, "lblCPUtype", "",
                          TwipsRect(1200, 1305, 735, 240), {}, small, kPureRed);
   //: Spoken only, no width limit: the name of the label showing your mark.
@@ -204,25 +213,41 @@ QMenuBar* Form1::CreateMenus() {
   // The menu bar belongs in the window, above the client area.
   bar->setNativeMenuBar(false);
 
+  // The three menu titles share the menu bar, 287 pixels wide.
+  //: Menu title in the menu bar, beside Difficulty and Help: the three
+  //: together fit 287 pixels. & marks the access key, unlike the other two.
   QMenu* file = bar->addMenu(tr("&File"));
   file->setObjectName(QStringLiteral("mnuFile"));
+  //: File menu item: starts a new tournament (the scores go back to 0).
   AddItem(file, "mnuRestartTournament", QT_TR_NOOP("&Restart Tournament"),
           &Game::mnuRestartTournament_Click);
+  //: File menu item: ends the program.
   AddItem(file, "mnuExit", QT_TR_NOOP("&Exit"), &Game::mnuExit_Click);
 
+  //: Menu title in the menu bar, of the levels: the same word as the
+  //: Difficulty caption of the scoreboard; the level names agree with it.
   QMenu* difficulty = bar->addMenu(tr("&Difficulty"));
   difficulty->setObjectName(QStringLiteral("mnuDifficulty"));
+  //: Difficulty menu item: the level, as the scoreboard names it beside the
+  //: Difficulty caption.
   mnuEasy_ =
       AddItem(difficulty, "mnuEasy", QT_TR_NOOP("&Easy"), &Game::mnuEasy_Click);
+  //: Difficulty menu item: the level, as the scoreboard names it beside the
+  //: Difficulty caption.
   mnuMedium_ = AddItem(difficulty, "mnuMedium", QT_TR_NOOP("&Medium"),
                        &Game::mnuMedium_Click);
+  //: Difficulty menu item: the level, as the scoreboard names it beside the
+  //: Difficulty caption.
   mnuHard_ =
       AddItem(difficulty, "mnuHard", QT_TR_NOOP("&Hard"), &Game::mnuHard_Click);
 
+  //: Menu title in the menu bar, beside File and Difficulty.
   QMenu* help = bar->addMenu(tr("&Help"));
   help->setObjectName(QStringLiteral("mnuHelp"));
+  //: Help menu item: opens the box with the rule of the game.
   AddItem(help, "mnuHowToPlay", QT_TR_NOOP("&How To Play"),
           &Game::mnuHowToPlay_Click);
+  //: Help menu item: opens the box with the program's name and version.
   AddItem(help, "mnuAbout", QT_TR_NOOP("&About"), &Game::mnuAbout_Click);
   return bar;
 }
@@ -232,7 +257,7 @@ RoomyLabel* Form1::AddLabel(QWidget* client, const char* name,
                             const QFont& font, const QColor& text_colour) {
   auto* label = new RoomyLabel(client, box, room);
   label->setObjectName(QString::fromLatin1(name));
-  label->setFont(font);
+  label->setFont(LanguageFont(font));
   label->SetText(tr(caption));
   UseButtonFace(label);
   QPalette palette = label->palette();
@@ -245,8 +270,14 @@ QLineEdit* Form1::AddTextBox(QWidget* client, const char* name, QRect box) {
   auto* text_box = new QLineEdit(client);
   text_box->setObjectName(QString::fromLatin1(name));
   text_box->setGeometry(Placed(client, box));
-  text_box->setFont(BoldFont("Arial", 12));
+  text_box->setFont(LanguageFont(BoldFont("Arial", 12)));
   text_box->setReadOnly(true);
+  // Digits carry no direction of their own: start them where the language
+  // starts its lines.
+  text_box->setAlignment((client->isRightToLeft()
+                              ? Qt::AlignRight | Qt::AlignAbsolute
+                              : Qt::AlignLeft) |
+                         Qt::AlignVCenter);
   return text_box;
 }
 
@@ -313,7 +344,8 @@ void Form1::SetCellBackColour(std::int16_t cell, Colour colour) {
 }
 
 void Form1::SetText(TextBox box, const std::string& text) {
-  Box(box)->setText(QString::fromStdString(text));
+  // The engine counts in its own digits; the player reads theirs.
+  Box(box)->setText(QLocale().toString(QString::fromStdString(text).toInt()));
 }
 
 void Form1::SetCaption(Label label, const std::string& text) {

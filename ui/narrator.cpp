@@ -17,13 +17,21 @@ constexpr std::array<const char*, 9> kCellPlaces{
     //: the cells of the board. In a right-to-left language the board is
     //: mirrored: name each cell as it is seen there, left and right swapped.
     QT_TRANSLATE_NOOP("Narrator", "Top left"),
+    //: Spoken only: a cell's place (see Top left).
     QT_TRANSLATE_NOOP("Narrator", "Top centre"),
+    //: Spoken only: a cell's place (see Top left).
     QT_TRANSLATE_NOOP("Narrator", "Top right"),
+    //: Spoken only: a cell's place (see Top left).
     QT_TRANSLATE_NOOP("Narrator", "Centre left"),
+    //: Spoken only: a cell's place (see Top left), the middle of the board.
     QT_TRANSLATE_NOOP("Narrator", "Centre"),
+    //: Spoken only: a cell's place (see Top left).
     QT_TRANSLATE_NOOP("Narrator", "Centre right"),
+    //: Spoken only: a cell's place (see Top left).
     QT_TRANSLATE_NOOP("Narrator", "Bottom left"),
+    //: Spoken only: a cell's place (see Top left).
     QT_TRANSLATE_NOOP("Narrator", "Bottom centre"),
+    //: Spoken only: a cell's place (see Top left).
     QT_TRANSLATE_NOOP("Narrator", "Bottom right")};
 
 // Drawn by nobody: the scoreboard, to assistive technology.
@@ -74,8 +82,14 @@ void Narrator::Hold() {
 }
 
 void Narrator::Placed(std::size_t cell, bool by_player) {
-  news_ << (by_player ? tr("You: %1.") : tr("Computer: %1."))
-               .arg(tr(kCellPlaces.at(cell)));
+  //: Spoken only, no width limit: where you have just put your mark, %1 a
+  //: cell's place. The news of a move, then the computer's answer, then the
+  //: score are said as one.
+  const QString you = tr("You: %1.");
+  //: Spoken only, no width limit: where the computer has just put its mark,
+  //: %1 a cell's place.
+  const QString computer = tr("Computer: %1.");
+  news_ << (by_player ? you : computer).arg(tr(kCellPlaces.at(cell)));
 }
 
 QString Narrator::BoxNews(Buttons buttons) {

@@ -1,6 +1,8 @@
 #include "ui/text_fit.h"
 
+#include <QFontInfo>
 #include <QGlyphRun>
+#include <QRawFont>
 #include <QTextLayout>
 #include <QWidget>
 #include <algorithm>
@@ -27,7 +29,8 @@ void LayOut(QTextLayout& layout, int width) {
 }  // namespace
 
 QSize TextExtent(const QString& text, const QFont& font, int width) {
-  QTextLayout layout(text, font);
+  // A line break a translation asks for, as labels make it.
+  QTextLayout layout(QString(text).replace(u'\n', QChar::LineSeparator), font);
   LayOut(layout, width);
   qreal widest = 0;
   qreal height = 0;
@@ -39,16 +42,35 @@ QSize TextExtent(const QString& text, const QFont& font, int width) {
           static_cast<int>(std::ceil(height))};
 }
 
-bool Drawable(const QString& text, const QFont& font) {
+QStringList FontsDrawing(const QString& text, const QFont& font) {
   QTextLayout layout(text, font);
   LayOut(layout, QWIDGETSIZE_MAX);
+  QStringList families;
   for (const QGlyphRun& run : layout.glyphRuns()) {
     // Glyph 0 is every font's stand-in for a character it lacks.
-    if (run.glyphIndexes().contains(0)) {
-      return false;
+    const QString family =
+        run.glyphIndexes().contains(0) ? QString() : run.rawFont().familyName();
+    if (!families.contains(family)) {
+      families << family;
     }
   }
-  return true;
+  return families;
+}
+
+bool Drawable(const QString& text, const QFont& font) {
+  return !FontsDrawing(text, font).contains(QString());
+}
+
+QFont FontFor(const QString& sample, const QFont& designed) {
+  const QString own = QFontInfo(designed).family();
+  for (const QString& family : FontsDrawing(sample, designed)) {
+    QFont other = designed;
+    other.setFamily(family);
+    if (family != own && FontsDrawing(sample, other) == QStringList{family}) {
+      return other;
+    }
+  }
+  return designed;
 }
 
 }  // namespace gridmark

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QHash>
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <utility>
@@ -17,8 +18,10 @@ namespace gridmark {
 namespace {
 
 // Qt's own texts that every catalogue of the game carries: the direction of
-// the language, which mirrors the windows, and the standard buttons, which
-// Qt translates into fewer languages than the game speaks.
+// the language, which mirrors the windows, the standard buttons and the
+// context menus of the texts a player can copy, which Qt translates into
+// fewer languages than the game speaks. The game's catalogue is installed
+// last, so its translation wins.
 struct Text {
   const char* source;
   const char* comment;
@@ -28,12 +31,53 @@ struct Text {
     "Translate this string to the string 'LTR' in left-to-right languages or "
     "to 'RTL' in right-to-left languages (such as Hebrew and Arabic) to get "
     "proper widget layout.");
-[[maybe_unused]] constexpr const char* kButtons[] = {
+[[maybe_unused]] constexpr const char* kQtTexts[] = {
+    //: A button of the box that ends a game (Yes: play again).
     QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),
+    //: A button of the box that ends a game (No: end the program).
     QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),
+    //: A button of the box that asks before a level change restarts the
+    //: tournament.
     QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
+    //: A button of the box that asks before a level change restarts the
+    //: tournament: keeps the tournament and the level.
     QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+    //: Right-click menu of a score box: copies the selected number.
+    QT_TRANSLATE_NOOP("QLineEdit", "&Copy"),
+    //: Right-click menu of a score box.
+    QT_TRANSLATE_NOOP("QLineEdit", "Select All"),
+    //: Right-click menu of the notice in the About box: copies the selection.
+    QT_TRANSLATE_NOOP("QWidgetTextControl", "&Copy"),
+    //: Right-click menu of the notice in the About box.
+    QT_TRANSLATE_NOOP("QWidgetTextControl", "Select All"),
+    //: The Control key, as right-click menus show it beside an item
+    //: ("Ctrl+C"): the name printed on the key in your language.
+    QT_TRANSLATE_NOOP("QShortcut", "Ctrl"),
 };
+
+// Texts of the language in force that the window's own fonts show: the
+// captions and the values beside them, the headline of How To Play, and the
+// digits.
+QString Sample() {
+  QString sample = QLocale().toString(1234567890);
+  for (const auto& [context, text] :
+       {std::pair{"Form1", "Game"},
+        {"Form1", "Draws"},
+        {"Form1", "Wins"},
+        {"Form1", "Losses"},
+        {"Form1", "Player"},
+        {"Form1", "Difficulty"},
+        {"Form1", "CPU"},
+        {"Game", "X's"},
+        {"Game", "O's"},
+        {"Game", "Easy"},
+        {"Game", "Medium"},
+        {"Game", "Hard"},
+        {"frmHowToPlay", "You seriously don't know how to play Gridmark?"}}) {
+    sample += QLatin1Char(' ') + QCoreApplication::translate(context, text);
+  }
+  return sample;
+}
 
 }  // namespace
 
@@ -43,8 +87,13 @@ bool UseLanguage(const QLocale& locale) {
   static QTranslator qt;
   QCoreApplication::removeTranslator(&game);
   QCoreApplication::removeTranslator(&qt);
-  if (!game.load(locale, QStringLiteral("gridmark"), QStringLiteral("_"),
-                 QStringLiteral(":/i18n"))) {
+  const bool found = game.load(locale, QStringLiteral("gridmark"),
+                               QStringLiteral("_"), QStringLiteral(":/i18n"));
+  // Numbers in the player's digits, plain as counters are: no separators.
+  QLocale numbers = found ? locale : QLocale::c();
+  numbers.setNumberOptions(QLocale::OmitGroupSeparator);
+  QLocale::setDefault(numbers);
+  if (!found) {
     return false;
   }
   // Qt's buttons in the language the game speaks, never in one it does not.
@@ -69,6 +118,15 @@ bool FontsDrawLanguage() {
     }
   }
   return true;
+}
+
+QFont LanguageFont(const QFont& designed) {
+  static QHash<QString, QFont> chosen;
+  const QString key = designed.key() + QLocale().name();
+  if (!chosen.contains(key)) {
+    chosen.insert(key, FontFor(Sample(), designed));
+  }
+  return chosen.value(key);
 }
 
 }  // namespace gridmark
