@@ -315,6 +315,7 @@ class WindowTest : public QObject {
   // scoreboard's spoken names are full words.
   void cataloguesKeepTheirMarks() {
     const QDir dir(TRANSLATIONS_DIR);
+    QStringList report;
     for (const QString& file : dir.entryList({"*.ts"})) {
       QFile ts(dir.filePath(file));
       QVERIFY(ts.open(QIODevice::ReadOnly));
@@ -365,9 +366,11 @@ class WindowTest : public QObject {
              caption.contains(QRegularExpression("[./]|^[A-Z]+$"))))
           faults << spoken;
       }
-      QVERIFY2(text.size() > 60 && faults.isEmpty(),
-               qPrintable(file + ": " + faults.join(" / ")));
+      if (text.size() < 60 || !faults.isEmpty())
+        report << file + ": " + faults.join(" / ");
     }
+    for (const QString& fault : report) qWarning("%s", qPrintable(fault));
+    QVERIFY(report.isEmpty());
   }
 
   // In every language, and in a made-up one with texts 40% longer: each text
