@@ -123,7 +123,7 @@ QString EngineText(const std::string& text) {
 int TitleBarWidth(const QString& title, QFont font) {
   font.setBold(true);
   const QFontMetrics metrics(font);
-  return metrics.horizontalAdvance(title) + 6 * metrics.height() + 4;
+  return metrics.horizontalAdvance(title) + 8 * metrics.height();
 }
 
 QtPlatformServices::QtPlatformServices(DialogFactory factory)

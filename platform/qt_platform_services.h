@@ -36,7 +36,7 @@ QString EngineText(const std::string& text);
 
 // The width a window manager's title bar needs to show `title` whole in a
 // bold `font`: the text, and beside it the window's icon and up to three
-// buttons, each about a line and a half square (Openbox's default theme,
+// buttons, each about two lines of text square (Openbox's default theme,
 // measured).
 int TitleBarWidth(const QString& title, QFont font);
 
