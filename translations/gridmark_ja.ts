@@ -97,43 +97,43 @@
         <source>Game</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the box showing the number of the game. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished">ゲーム</translation>
+        <translation>ゲーム</translation>
     </message>
     <message>
         <source>Wins</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the box counting the games you won. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished">勝ち</translation>
+        <translation>勝ち</translation>
     </message>
     <message>
         <source>Draws</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the box counting the drawn games. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished">引き分け</translation>
+        <translation>引き分け</translation>
     </message>
     <message>
         <source>Losses</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the box counting the games you lost. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished">負け</translation>
+        <translation>負け</translation>
     </message>
     <message>
         <source>Player</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the label showing your mark. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished">あなた</translation>
+        <translation>あなた</translation>
     </message>
     <message>
         <source>Computer</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the label showing the computer&apos;s mark. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>コンピューター</translation>
     </message>
     <message>
         <source>Difficulty</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the label showing the level. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished">難易度</translation>
+        <translation>難易度</translation>
     </message>
 </context>
 <context>
@@ -196,7 +196,7 @@
     <message>
         <source>Changing This Setting Will Restart The Tournament</source>
         <extracomment>Prompt of the box that asks before a new level, with marks on the board: OK changes the level and starts a new tournament, Cancel keeps both.</extracomment>
-        <translation>難易度を変更すると、トーナメントが最初からやり直しになります。</translation>
+        <translation>難易度を変えると、トーナメントを最初からやり直します。</translation>
     </message>
     <message>
         <source>Reset?</source>
@@ -284,12 +284,12 @@
     <message>
         <source>Computer: %1.</source>
         <extracomment>Spoken only, no width limit: where the computer has just put its mark, %1 a cell&apos;s place.</extracomment>
-        <translation>CPU：%1。</translation>
+        <translation>コンピューター：%1。</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Spoken only, no width limit: a cell&apos;s name, %1 its place and %2 its mark, X, O or &quot;empty&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1、%2</translation>
     </message>
 </context>
 <context>
@@ -297,37 +297,37 @@
     <message>
         <source>Usage: %1</source>
         <extracomment>First line of the --help text. %1 is the program&apos;s name followed by &quot;[options]&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>使い方：%1</translation>
     </message>
     <message>
         <source>[options]</source>
         <extracomment>Stands for the options in the first line of the --help text, after the program&apos;s name: &quot;Usage: gridmark [options]&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[オプション]</translation>
     </message>
     <message>
         <source>Options:</source>
         <extracomment>Heading of the list of options in the --help text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>オプション：</translation>
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
         <extracomment>The one-line error on a wrong option. %1 is the option as typed, without its dashes. Put your language&apos;s quotation marks around %1; the English uses plain single quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>不明なオプション「%1」です。</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
         <extracomment>The one-line error on several wrong options. %1 is the options as typed, without their dashes, joined by &quot;, &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>不明なオプション：%1。</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
         <extracomment>The one-line error on an option given without its value. %1 is the option as typed. Put your language&apos;s quotation marks around %1; the English uses plain single quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>「%1」の後に値がありません。</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
         <extracomment>The one-line error on a value given to an option that takes none. %1 is the option as typed. Put your language&apos;s quotation marks around %1; the English uses plain single quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>「%1」の後に予期しない値があります。</translation>
     </message>
 </context>
 <context>
@@ -343,12 +343,12 @@
     <message>
         <source>&amp;Copy</source>
         <extracomment>Right-click menu of a score box: copies the selected number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>コピー(&amp;C)</translation>
     </message>
     <message>
         <source>Select All</source>
         <extracomment>Right-click menu of a score box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>すべて選択</translation>
     </message>
 </context>
 <context>
@@ -379,7 +379,7 @@
     <message>
         <source>Ctrl</source>
         <extracomment>The Control key, as right-click menus show it beside an item (&quot;Ctrl+C&quot;): the name printed on the key in your language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl</translation>
     </message>
 </context>
 <context>
@@ -387,12 +387,12 @@
     <message>
         <source>&amp;Copy</source>
         <extracomment>Right-click menu of the notice in the About box: copies the selection.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>コピー(&amp;C)</translation>
     </message>
     <message>
         <source>Select All</source>
         <extracomment>Right-click menu of the notice in the About box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>すべて選択</translation>
     </message>
 </context>
 <context>
@@ -434,13 +434,14 @@
         <source>You seriously don&apos;t know how to play Gridmark?</source>
         <extracomment>How To Play&apos;s headline, teasing: bold Arial 14.25 pt, centred in lines of 297 pixels, at most three. A line break (
 ) or a no-break space is welcome where a word would otherwise stand alone on its line.</extracomment>
-        <translation>まさか Gridmark の遊び方を知らないんですか？</translation>
+        <translation>まさか Gridmark の
+遊び方を知らないんですか？</translation>
     </message>
     <message>
         <source>The first player to get (3) X&apos;s or O&apos;s in a row wins.</source>
         <extracomment>How To Play&apos;s rule, below the headline: centred in lines of 297 pixels, at most two. (3) is the number three in your digits; X and O are the marks, kept as they are. A line break (
 ) or a no-break space is welcome to keep &quot;(3)&quot; with its mark, or a word from standing alone.</extracomment>
-        <translation>先に X か O を (3) つ一列に並べた方の勝ちです。</translation>
+        <translation>先に X か O を一列に (3)つ並べた方の勝ちです。</translation>
     </message>
 </context>
 <context>
@@ -475,12 +476,12 @@ Qt 自体のオプション (-style, -platform, -reverse...) も使用できま�
     <message>
         <source>%1 is not set</source>
         <extracomment>A reason inside the parentheses of &quot;gridmark: no display could be opened (%1)&quot;, so it starts in lower case. %1 is the name of an environment variable, such as DISPLAY.</extracomment>
-        <translation>%1 が設定されていません</translation>
+        <translation>%1 は未設定</translation>
     </message>
     <message>
         <source>%1=&quot;%2&quot; does not answer</source>
         <extracomment>A reason inside the parentheses of &quot;gridmark: no display could be opened (%1)&quot;, so it starts in lower case. %1 is the name of an environment variable or the -display option, %2 its value.</extracomment>
-        <translation>%1=&quot;%2&quot; が応答しません</translation>
+        <translation>%1=&quot;%2&quot; は応答なし</translation>
     </message>
     <message>
         <source>gridmark: no display could be opened (%1)</source>
@@ -490,17 +491,17 @@ Qt 自体のオプション (-style, -platform, -reverse...) も使用できま�
     <message>
         <source>gridmark: %1 %2</source>
         <extracomment>The line printed on a wrong argument. %1 is the sentence saying what is wrong, %2 the sentence that points to --help. Join them as your language joins two sentences.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>gridmark: %1%2</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Joins two items of a list in parentheses: the reasons in &quot;gridmark: no display could be opened (%1)&quot;, or the platforms in &quot;gridmark: no platform is called ...&quot;. %1 may be a list joined this way already. Arabic and Persian use their own comma.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1、%2</translation>
     </message>
     <message>
         <source>gridmark: no platform is called &quot;%1&quot; (the platforms are %2)</source>
         <extracomment>Printed when no platform asked for with -platform or QT_QPA_PLATFORM exists. %1 is the name asked for, as typed; %2 the names of the platforms there are, joined by &quot;%1, %2&quot;. Put your language&apos;s quotation marks around %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>gridmark: 「%1」というプラットフォームはありません (使用できるプラットフォーム：%2)</translation>
     </message>
 </context>
 </TS>

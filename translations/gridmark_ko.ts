@@ -97,43 +97,43 @@
         <source>Game</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the box showing the number of the game. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished">게임</translation>
+        <translation>게임</translation>
     </message>
     <message>
         <source>Wins</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the box counting the games you won. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished">승리</translation>
+        <translation>승리</translation>
     </message>
     <message>
         <source>Draws</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the box counting the drawn games. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished">무승부</translation>
+        <translation>무승부</translation>
     </message>
     <message>
         <source>Losses</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the box counting the games you lost. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished">패배</translation>
+        <translation>패배</translation>
     </message>
     <message>
         <source>Player</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the label showing your mark. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished">플레이어</translation>
+        <translation>플레이어</translation>
     </message>
     <message>
         <source>Computer</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the label showing the computer&apos;s mark. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>컴퓨터</translation>
     </message>
     <message>
         <source>Difficulty</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the label showing the level. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished">난이도</translation>
+        <translation>난이도</translation>
     </message>
 </context>
 <context>
@@ -201,7 +201,7 @@
     <message>
         <source>Reset?</source>
         <extracomment>Title of that box. The box is as wide as its title needs, so keep it short.</extracomment>
-        <translation>다시 시작하시겠습니까?</translation>
+        <translation>다시 시작?</translation>
     </message>
     <message>
         <source>This tournament has reached the most games the scoreboard can count. A new tournament will start.</source>
@@ -289,7 +289,7 @@
     <message>
         <source>%1, %2</source>
         <extracomment>Spoken only, no width limit: a cell&apos;s name, %1 its place and %2 its mark, X, O or &quot;empty&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -297,37 +297,37 @@
     <message>
         <source>Usage: %1</source>
         <extracomment>First line of the --help text. %1 is the program&apos;s name followed by &quot;[options]&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>사용법: %1</translation>
     </message>
     <message>
         <source>[options]</source>
         <extracomment>Stands for the options in the first line of the --help text, after the program&apos;s name: &quot;Usage: gridmark [options]&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[옵션]</translation>
     </message>
     <message>
         <source>Options:</source>
         <extracomment>Heading of the list of options in the --help text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>옵션:</translation>
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
         <extracomment>The one-line error on a wrong option. %1 is the option as typed, without its dashes. Put your language&apos;s quotation marks around %1; the English uses plain single quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>알 수 없는 옵션 ‘%1’입니다.</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
         <extracomment>The one-line error on several wrong options. %1 is the options as typed, without their dashes, joined by &quot;, &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>알 수 없는 옵션: %1.</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
         <extracomment>The one-line error on an option given without its value. %1 is the option as typed. Put your language&apos;s quotation marks around %1; the English uses plain single quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>‘%1’ 다음에 값이 없습니다.</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
         <extracomment>The one-line error on a value given to an option that takes none. %1 is the option as typed. Put your language&apos;s quotation marks around %1; the English uses plain single quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>‘%1’ 다음에 예기치 않은 값이 있습니다.</translation>
     </message>
 </context>
 <context>
@@ -343,12 +343,12 @@
     <message>
         <source>&amp;Copy</source>
         <extracomment>Right-click menu of a score box: copies the selected number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>복사(&amp;C)</translation>
     </message>
     <message>
         <source>Select All</source>
         <extracomment>Right-click menu of a score box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>모두 선택</translation>
     </message>
 </context>
 <context>
@@ -379,7 +379,7 @@
     <message>
         <source>Ctrl</source>
         <extracomment>The Control key, as right-click menus show it beside an item (&quot;Ctrl+C&quot;): the name printed on the key in your language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl</translation>
     </message>
 </context>
 <context>
@@ -387,12 +387,12 @@
     <message>
         <source>&amp;Copy</source>
         <extracomment>Right-click menu of the notice in the About box: copies the selection.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>복사(&amp;C)</translation>
     </message>
     <message>
         <source>Select All</source>
         <extracomment>Right-click menu of the notice in the About box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>모두 선택</translation>
     </message>
 </context>
 <context>
@@ -434,7 +434,7 @@
         <source>You seriously don&apos;t know how to play Gridmark?</source>
         <extracomment>How To Play&apos;s headline, teasing: bold Arial 14.25 pt, centred in lines of 297 pixels, at most three. A line break (
 ) or a no-break space is welcome where a word would otherwise stand alone on its line.</extracomment>
-        <translation>설마 Gridmark를 할 줄 모르신다는 말씀입니까?</translation>
+        <translation>설마 Gridmark를 할 줄 모르신다는 말씀입니까?</translation>
     </message>
     <message>
         <source>The first player to get (3) X&apos;s or O&apos;s in a row wins.</source>
@@ -475,12 +475,12 @@ Qt 자체 옵션(-style, -platform, -reverse...)도 사용할 수 있습니다.<
     <message>
         <source>%1 is not set</source>
         <extracomment>A reason inside the parentheses of &quot;gridmark: no display could be opened (%1)&quot;, so it starts in lower case. %1 is the name of an environment variable, such as DISPLAY.</extracomment>
-        <translation>%1 변수가 설정되지 않았습니다</translation>
+        <translation>%1 변수 설정되지 않음</translation>
     </message>
     <message>
         <source>%1=&quot;%2&quot; does not answer</source>
         <extracomment>A reason inside the parentheses of &quot;gridmark: no display could be opened (%1)&quot;, so it starts in lower case. %1 is the name of an environment variable or the -display option, %2 its value.</extracomment>
-        <translation>%1=&quot;%2&quot; 디스플레이가 응답하지 않습니다</translation>
+        <translation>%1=&quot;%2&quot; 응답 없음</translation>
     </message>
     <message>
         <source>gridmark: no display could be opened (%1)</source>
@@ -490,17 +490,17 @@ Qt 자체 옵션(-style, -platform, -reverse...)도 사용할 수 있습니다.<
     <message>
         <source>gridmark: %1 %2</source>
         <extracomment>The line printed on a wrong argument. %1 is the sentence saying what is wrong, %2 the sentence that points to --help. Join them as your language joins two sentences.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>gridmark: %1 %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Joins two items of a list in parentheses: the reasons in &quot;gridmark: no display could be opened (%1)&quot;, or the platforms in &quot;gridmark: no platform is called ...&quot;. %1 may be a list joined this way already. Arabic and Persian use their own comma.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>gridmark: no platform is called &quot;%1&quot; (the platforms are %2)</source>
         <extracomment>Printed when no platform asked for with -platform or QT_QPA_PLATFORM exists. %1 is the name asked for, as typed; %2 the names of the platforms there are, joined by &quot;%1, %2&quot;. Put your language&apos;s quotation marks around %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>gridmark: ‘%1’ 플랫폼을 찾을 수 없습니다 (사용 가능한 플랫폼: %2)</translation>
     </message>
 </context>
 </TS>

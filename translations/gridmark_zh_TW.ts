@@ -97,43 +97,43 @@
         <source>Game</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the box showing the number of the game. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished">局數</translation>
+        <translation>局數</translation>
     </message>
     <message>
         <source>Wins</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the box counting the games you won. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished">勝局</translation>
+        <translation>勝局</translation>
     </message>
     <message>
         <source>Draws</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the box counting the drawn games. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished">和局</translation>
+        <translation>平手</translation>
     </message>
     <message>
         <source>Losses</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the box counting the games you lost. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished">敗局</translation>
+        <translation>敗局</translation>
     </message>
     <message>
         <source>Player</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the label showing your mark. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished">玩家</translation>
+        <translation>玩家</translation>
     </message>
     <message>
         <source>Computer</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the label showing the computer&apos;s mark. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>電腦</translation>
     </message>
     <message>
         <source>Difficulty</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the label showing the level. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished">難度</translation>
+        <translation>難度</translation>
     </message>
 </context>
 <context>
@@ -201,7 +201,7 @@
     <message>
         <source>Reset?</source>
         <extracomment>Title of that box. The box is as wide as its title needs, so keep it short.</extracomment>
-        <translation>要重新開始嗎？</translation>
+        <translation>重新開始？</translation>
     </message>
     <message>
         <source>This tournament has reached the most games the scoreboard can count. A new tournament will start.</source>
@@ -269,7 +269,7 @@
     <message>
         <source>Game %1. Wins %2, draws %3, losses %4. Difficulty: %5.</source>
         <extracomment>Spoken only, no width limit: the scoreboard, said after each move, in the boxes that end a game and on a screen reader&apos;s status bar command. %1 is the game number, %2 to %4 the counts, %5 a level (Easy, Medium or Hard, as translated for the Difficulty caption).</extracomment>
-        <translation>第 %1 局。勝 %2 局，和 %3 局，敗 %4 局。難度：%5。</translation>
+        <translation>第 %1 局。勝 %2 局，平手 %3 局，敗 %4 局。難度：%5。</translation>
     </message>
     <message>
         <source>Winning line: %1, %2, %3.</source>
@@ -289,7 +289,7 @@
     <message>
         <source>%1, %2</source>
         <extracomment>Spoken only, no width limit: a cell&apos;s name, %1 its place and %2 its mark, X, O or &quot;empty&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1，%2</translation>
     </message>
 </context>
 <context>
@@ -297,37 +297,37 @@
     <message>
         <source>Usage: %1</source>
         <extracomment>First line of the --help text. %1 is the program&apos;s name followed by &quot;[options]&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>用法：%1</translation>
     </message>
     <message>
         <source>[options]</source>
         <extracomment>Stands for the options in the first line of the --help text, after the program&apos;s name: &quot;Usage: gridmark [options]&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[選項]</translation>
     </message>
     <message>
         <source>Options:</source>
         <extracomment>Heading of the list of options in the --help text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>選項：</translation>
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
         <extracomment>The one-line error on a wrong option. %1 is the option as typed, without its dashes. Put your language&apos;s quotation marks around %1; the English uses plain single quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>未知的選項「%1」。</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
         <extracomment>The one-line error on several wrong options. %1 is the options as typed, without their dashes, joined by &quot;, &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>未知的選項：%1。</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
         <extracomment>The one-line error on an option given without its value. %1 is the option as typed. Put your language&apos;s quotation marks around %1; the English uses plain single quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>「%1」後缺少值。</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
         <extracomment>The one-line error on a value given to an option that takes none. %1 is the option as typed. Put your language&apos;s quotation marks around %1; the English uses plain single quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>「%1」後有多餘的值。</translation>
     </message>
 </context>
 <context>
@@ -343,12 +343,12 @@
     <message>
         <source>&amp;Copy</source>
         <extracomment>Right-click menu of a score box: copies the selected number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>複製(&amp;C)</translation>
     </message>
     <message>
         <source>Select All</source>
         <extracomment>Right-click menu of a score box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>全選</translation>
     </message>
 </context>
 <context>
@@ -379,7 +379,7 @@
     <message>
         <source>Ctrl</source>
         <extracomment>The Control key, as right-click menus show it beside an item (&quot;Ctrl+C&quot;): the name printed on the key in your language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl</translation>
     </message>
 </context>
 <context>
@@ -387,12 +387,12 @@
     <message>
         <source>&amp;Copy</source>
         <extracomment>Right-click menu of the notice in the About box: copies the selection.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>複製(&amp;C)</translation>
     </message>
     <message>
         <source>Select All</source>
         <extracomment>Right-click menu of the notice in the About box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>全選</translation>
     </message>
 </context>
 <context>
@@ -434,7 +434,8 @@
         <source>You seriously don&apos;t know how to play Gridmark?</source>
         <extracomment>How To Play&apos;s headline, teasing: bold Arial 14.25 pt, centred in lines of 297 pixels, at most three. A line break (
 ) or a no-break space is welcome where a word would otherwise stand alone on its line.</extracomment>
-        <translation>不會吧，你真的不知道怎麼玩 Gridmark？</translation>
+        <translation>不會吧，你真的
+不知道怎麼玩 Gridmark？</translation>
     </message>
     <message>
         <source>The first player to get (3) X&apos;s or O&apos;s in a row wins.</source>
@@ -465,7 +466,7 @@ Qt 本身的選項（-style, -platform, -reverse...）也可以使用。</transl
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <extracomment>The one-line error on a word the program does not take, joined before &quot;See &apos;gridmark --help&apos;.&quot; by &quot;gridmark: %1 %2&quot;. %1 is the word as typed: put your language&apos;s quotation marks around it.</extracomment>
-        <translation>非預期的引數「%1」。</translation>
+        <translation>多餘的引數「%1」。</translation>
     </message>
     <message>
         <source>See &apos;gridmark --help&apos;.</source>
@@ -485,22 +486,22 @@ Qt 本身的選項（-style, -platform, -reverse...）也可以使用。</transl
     <message>
         <source>gridmark: no display could be opened (%1)</source>
         <extracomment>Printed when the game starts where no window system answers. %1 is the list of reasons, each joined to the next by &quot;%1, %2&quot;.</extracomment>
-        <translation>gridmark: 無法開啟任何圖形顯示（%1）</translation>
+        <translation>gridmark: 無法開啟顯示（%1）</translation>
     </message>
     <message>
         <source>gridmark: %1 %2</source>
         <extracomment>The line printed on a wrong argument. %1 is the sentence saying what is wrong, %2 the sentence that points to --help. Join them as your language joins two sentences.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>gridmark: %1%2</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Joins two items of a list in parentheses: the reasons in &quot;gridmark: no display could be opened (%1)&quot;, or the platforms in &quot;gridmark: no platform is called ...&quot;. %1 may be a list joined this way already. Arabic and Persian use their own comma.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1、%2</translation>
     </message>
     <message>
         <source>gridmark: no platform is called &quot;%1&quot; (the platforms are %2)</source>
         <extracomment>Printed when no platform asked for with -platform or QT_QPA_PLATFORM exists. %1 is the name asked for, as typed; %2 the names of the platforms there are, joined by &quot;%1, %2&quot;. Put your language&apos;s quotation marks around %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>gridmark: 沒有名為「%1」的平台（可用的平台：%2）</translation>
     </message>
 </context>
 </TS>
