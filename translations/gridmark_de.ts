@@ -11,12 +11,12 @@
     <message>
         <source>CPU</source>
         <extracomment>Scoreboard caption in bold Arial 9.75 pt, beside the computer&apos;s mark (&quot;O&apos;s&quot;): at most 60 pixels wide.</extracomment>
-        <translation>Computer</translation>
+        <translation>CPU</translation>
     </message>
     <message>
         <source>Difficulty</source>
         <extracomment>Scoreboard caption in bold Arial 9.75 pt, beside the level (Easy, Medium or Hard): at most 69 pixels wide; the same word as the Difficulty menu, and the level names agree with it.</extracomment>
-        <translation>Spielstärke</translation>
+        <translation>Stufe</translation>
     </message>
     <message>
         <source>Gridmark</source>
@@ -61,7 +61,7 @@
     <message>
         <source>&amp;Difficulty</source>
         <extracomment>Menu title in the menu bar, of the levels: the same word as the Difficulty caption of the scoreboard; the level names agree with it.</extracomment>
-        <translation>&amp;Spielstärke</translation>
+        <translation>&amp;Stufe</translation>
     </message>
     <message>
         <source>&amp;Easy</source>
@@ -97,43 +97,43 @@
         <source>Game</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the box showing the number of the game. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished">Runde</translation>
+        <translation>Runde</translation>
     </message>
     <message>
         <source>Wins</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the box counting the games you won. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished">Siege</translation>
+        <translation>Siege</translation>
     </message>
     <message>
         <source>Draws</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the box counting the drawn games. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished">Remis</translation>
+        <translation>Remis</translation>
     </message>
     <message>
         <source>Losses</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the box counting the games you lost. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished">Niederl.</translation>
+        <translation>Niederlagen</translation>
     </message>
     <message>
         <source>Player</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the label showing your mark. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished">Spieler</translation>
+        <translation>Spieler</translation>
     </message>
     <message>
         <source>Computer</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the label showing the computer&apos;s mark. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Computer</translation>
     </message>
     <message>
         <source>Difficulty</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the label showing the level. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished">Spielstärke</translation>
+        <translation>Schwierigkeitsstufe</translation>
     </message>
 </context>
 <context>
@@ -196,7 +196,7 @@
     <message>
         <source>Changing This Setting Will Restart The Tournament</source>
         <extracomment>Prompt of the box that asks before a new level, with marks on the board: OK changes the level and starts a new tournament, Cancel keeps both.</extracomment>
-        <translation>Wenn du die Spielstärke änderst, beginnt das Turnier von vorn.</translation>
+        <translation>Wenn du die Stufe änderst, beginnt das Turnier von vorn.</translation>
     </message>
     <message>
         <source>Reset?</source>
@@ -269,7 +269,7 @@
     <message>
         <source>Game %1. Wins %2, draws %3, losses %4. Difficulty: %5.</source>
         <extracomment>Spoken only, no width limit: the scoreboard, said after each move, in the boxes that end a game and on a screen reader&apos;s status bar command. %1 is the game number, %2 to %4 the counts, %5 a level (Easy, Medium or Hard, as translated for the Difficulty caption).</extracomment>
-        <translation>Runde %1. Siege %2, Remis %3, Niederlagen %4. Spielstärke: %5.</translation>
+        <translation>Runde %1. Siege %2, Remis %3, Niederlagen %4. Stufe: %5.</translation>
     </message>
     <message>
         <source>Winning line: %1, %2, %3.</source>
@@ -289,7 +289,7 @@
     <message>
         <source>%1, %2</source>
         <extracomment>Spoken only, no width limit: a cell&apos;s name, %1 its place and %2 its mark, X, O or &quot;empty&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -297,37 +297,37 @@
     <message>
         <source>Usage: %1</source>
         <extracomment>First line of the --help text. %1 is the program&apos;s name followed by &quot;[options]&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: %1</translation>
     </message>
     <message>
         <source>[options]</source>
         <extracomment>Stands for the options in the first line of the --help text, after the program&apos;s name: &quot;Usage: gridmark [options]&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[Optionen]</translation>
     </message>
     <message>
         <source>Options:</source>
         <extracomment>Heading of the list of options in the --help text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Optionen:</translation>
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
         <extracomment>The one-line error on a wrong option. %1 is the option as typed, without its dashes. Put your language&apos;s quotation marks around %1; the English uses plain single quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Option „%1“.</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
         <extracomment>The one-line error on several wrong options. %1 is the options as typed, without their dashes, joined by &quot;, &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Optionen: %1.</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
         <extracomment>The one-line error on an option given without its value. %1 is the option as typed. Put your language&apos;s quotation marks around %1; the English uses plain single quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nach „%1“ fehlt ein Wert.</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
         <extracomment>The one-line error on a value given to an option that takes none. %1 is the option as typed. Put your language&apos;s quotation marks around %1; the English uses plain single quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unerwarteter Wert nach „%1“.</translation>
     </message>
 </context>
 <context>
@@ -343,12 +343,12 @@
     <message>
         <source>&amp;Copy</source>
         <extracomment>Right-click menu of a score box: copies the selected number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>Select All</source>
         <extracomment>Right-click menu of a score box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alles auswählen</translation>
     </message>
 </context>
 <context>
@@ -379,7 +379,7 @@
     <message>
         <source>Ctrl</source>
         <extracomment>The Control key, as right-click menus show it beside an item (&quot;Ctrl+C&quot;): the name printed on the key in your language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Strg</translation>
     </message>
 </context>
 <context>
@@ -387,12 +387,12 @@
     <message>
         <source>&amp;Copy</source>
         <extracomment>Right-click menu of the notice in the About box: copies the selection.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>Select All</source>
         <extracomment>Right-click menu of the notice in the About box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alles auswählen</translation>
     </message>
 </context>
 <context>
@@ -434,13 +434,15 @@
         <source>You seriously don&apos;t know how to play Gridmark?</source>
         <extracomment>How To Play&apos;s headline, teasing: bold Arial 14.25 pt, centred in lines of 297 pixels, at most three. A line break (
 ) or a no-break space is welcome where a word would otherwise stand alone on its line.</extracomment>
-        <translation>Du weißt echt nicht, wie man Gridmark spielt?</translation>
+        <translation>Du weißt echt nicht,
+wie man Gridmark spielt?</translation>
     </message>
     <message>
         <source>The first player to get (3) X&apos;s or O&apos;s in a row wins.</source>
         <extracomment>How To Play&apos;s rule, below the headline: centred in lines of 297 pixels, at most two. (3) is the number three in your digits; X and O are the marks, kept as they are. A line break (
 ) or a no-break space is welcome to keep &quot;(3)&quot; with its mark, or a word from standing alone.</extracomment>
-        <translation>Wer zuerst (3) X oder (3) O in einer Reihe hat, gewinnt.</translation>
+        <translation>Wer zuerst (3)&#xa0;X oder (3)&#xa0;O
+in einer Reihe hat, gewinnt.</translation>
     </message>
 </context>
 <context>
@@ -490,17 +492,17 @@ Die Qt-eigenen Optionen (-style, -platform, -reverse...) werden ebenfalls akzept
     <message>
         <source>gridmark: %1 %2</source>
         <extracomment>The line printed on a wrong argument. %1 is the sentence saying what is wrong, %2 the sentence that points to --help. Join them as your language joins two sentences.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>gridmark: %1 %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Joins two items of a list in parentheses: the reasons in &quot;gridmark: no display could be opened (%1)&quot;, or the platforms in &quot;gridmark: no platform is called ...&quot;. %1 may be a list joined this way already. Arabic and Persian use their own comma.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>gridmark: no platform is called &quot;%1&quot; (the platforms are %2)</source>
         <extracomment>Printed when no platform asked for with -platform or QT_QPA_PLATFORM exists. %1 is the name asked for, as typed; %2 the names of the platforms there are, joined by &quot;%1, %2&quot;. Put your language&apos;s quotation marks around %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>gridmark: Es gibt keine Plattform namens „%1“ (verfügbare Plattformen: %2)</translation>
     </message>
 </context>
 </TS>

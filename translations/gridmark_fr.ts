@@ -71,7 +71,7 @@
     <message>
         <source>&amp;Medium</source>
         <extracomment>Difficulty menu item: the level, as the scoreboard names it beside the Difficulty caption.</extracomment>
-        <translation>&amp;Moyen</translation>
+        <translation>&amp;Moyenne</translation>
     </message>
     <message>
         <source>&amp;Hard</source>
@@ -97,43 +97,43 @@
         <source>Game</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the box showing the number of the game. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished">Partie</translation>
+        <translation>Partie</translation>
     </message>
     <message>
         <source>Wins</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the box counting the games you won. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished">Vict.</translation>
+        <translation>Victoires</translation>
     </message>
     <message>
         <source>Draws</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the box counting the drawn games. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished">Nuls</translation>
+        <translation>Nuls</translation>
     </message>
     <message>
         <source>Losses</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the box counting the games you lost. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished">Défaites</translation>
+        <translation>Défaites</translation>
     </message>
     <message>
         <source>Player</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the label showing your mark. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished">Joueur</translation>
+        <translation>Joueur</translation>
     </message>
     <message>
         <source>Computer</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the label showing the computer&apos;s mark. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Machine</translation>
     </message>
     <message>
         <source>Difficulty</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the label showing the level. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished">Difficulté</translation>
+        <translation>Difficulté</translation>
     </message>
 </context>
 <context>
@@ -156,7 +156,7 @@
     <message>
         <source>Medium</source>
         <extracomment>A level, as Easy.</extracomment>
-        <translation>Moyen</translation>
+        <translation>Moyenne</translation>
     </message>
     <message>
         <source>Hard</source>
@@ -206,7 +206,7 @@
     <message>
         <source>This tournament has reached the most games the scoreboard can count. A new tournament will start.</source>
         <extracomment>Prompt of the box shown when the game number or a count has reached the scoreboard&apos;s largest number (32767); OK starts a new tournament.</extracomment>
-        <translation>Ce tournoi a atteint le nombre maximal de parties que le tableau des scores peut compter. Un nouveau tournoi commence.</translation>
+        <translation>Ce tournoi a atteint le nombre maximal de parties que le tableau des scores peut compter. Un nouveau tournoi va commencer.</translation>
     </message>
     <message>
         <source>Gridmark</source>
@@ -289,7 +289,7 @@
     <message>
         <source>%1, %2</source>
         <extracomment>Spoken only, no width limit: a cell&apos;s name, %1 its place and %2 its mark, X, O or &quot;empty&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -297,37 +297,37 @@
     <message>
         <source>Usage: %1</source>
         <extracomment>First line of the --help text. %1 is the program&apos;s name followed by &quot;[options]&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: %1</translation>
     </message>
     <message>
         <source>[options]</source>
         <extracomment>Stands for the options in the first line of the --help text, after the program&apos;s name: &quot;Usage: gridmark [options]&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[options]</translation>
     </message>
     <message>
         <source>Options:</source>
         <extracomment>Heading of the list of options in the --help text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Options&#xa0;:</translation>
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
         <extracomment>The one-line error on a wrong option. %1 is the option as typed, without its dashes. Put your language&apos;s quotation marks around %1; the English uses plain single quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Option inconnue «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
         <extracomment>The one-line error on several wrong options. %1 is the options as typed, without their dashes, joined by &quot;, &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Options inconnues&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
         <extracomment>The one-line error on an option given without its value. %1 is the option as typed. Put your language&apos;s quotation marks around %1; the English uses plain single quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Valeur manquante après «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
         <extracomment>The one-line error on a value given to an option that takes none. %1 is the option as typed. Put your language&apos;s quotation marks around %1; the English uses plain single quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Valeur inattendue après «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -343,12 +343,12 @@
     <message>
         <source>&amp;Copy</source>
         <extracomment>Right-click menu of a score box: copies the selected number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>Select All</source>
         <extracomment>Right-click menu of a score box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tout sélectionner</translation>
     </message>
 </context>
 <context>
@@ -379,7 +379,7 @@
     <message>
         <source>Ctrl</source>
         <extracomment>The Control key, as right-click menus show it beside an item (&quot;Ctrl+C&quot;): the name printed on the key in your language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl</translation>
     </message>
 </context>
 <context>
@@ -387,12 +387,12 @@
     <message>
         <source>&amp;Copy</source>
         <extracomment>Right-click menu of the notice in the About box: copies the selection.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>Select All</source>
         <extracomment>Right-click menu of the notice in the About box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tout sélectionner</translation>
     </message>
 </context>
 <context>
@@ -440,7 +440,7 @@
         <source>The first player to get (3) X&apos;s or O&apos;s in a row wins.</source>
         <extracomment>How To Play&apos;s rule, below the headline: centred in lines of 297 pixels, at most two. (3) is the number three in your digits; X and O are the marks, kept as they are. A line break (
 ) or a no-break space is welcome to keep &quot;(3)&quot; with its mark, or a word from standing alone.</extracomment>
-        <translation>Le premier qui aligne (3) X ou (3) O a gagné.</translation>
+        <translation>Le premier qui aligne (3)&#xa0;X ou (3)&#xa0;O a gagné.</translation>
     </message>
 </context>
 <context>
@@ -490,17 +490,17 @@ Les options propres à Qt (-style, -platform, -reverse...) sont aussi acceptées
     <message>
         <source>gridmark: %1 %2</source>
         <extracomment>The line printed on a wrong argument. %1 is the sentence saying what is wrong, %2 the sentence that points to --help. Join them as your language joins two sentences.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>gridmark: %1 %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Joins two items of a list in parentheses: the reasons in &quot;gridmark: no display could be opened (%1)&quot;, or the platforms in &quot;gridmark: no platform is called ...&quot;. %1 may be a list joined this way already. Arabic and Persian use their own comma.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>gridmark: no platform is called &quot;%1&quot; (the platforms are %2)</source>
         <extracomment>Printed when no platform asked for with -platform or QT_QPA_PLATFORM exists. %1 is the name asked for, as typed; %2 the names of the platforms there are, joined by &quot;%1, %2&quot;. Put your language&apos;s quotation marks around %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>gridmark: aucune plateforme ne s&apos;appelle «&#xa0;%1&#xa0;» (plateformes disponibles&#xa0;: %2)</translation>
     </message>
 </context>
 </TS>

@@ -16,7 +16,7 @@
     <message>
         <source>Difficulty</source>
         <extracomment>Scoreboard caption in bold Arial 9.75 pt, beside the level (Easy, Medium or Hard): at most 69 pixels wide; the same word as the Difficulty menu, and the level names agree with it.</extracomment>
-        <translation>Dificuldade</translation>
+        <translation>Nível</translation>
     </message>
     <message>
         <source>Gridmark</source>
@@ -36,7 +36,7 @@
     <message>
         <source>Wins</source>
         <extracomment>Scoreboard caption in bold Arial 12 pt, beside the count of games you won: at most 58 pixels wide.</extracomment>
-        <translation>Vitórias</translation>
+        <translation>Vit.</translation>
     </message>
     <message>
         <source>Losses</source>
@@ -61,7 +61,7 @@
     <message>
         <source>&amp;Difficulty</source>
         <extracomment>Menu title in the menu bar, of the levels: the same word as the Difficulty caption of the scoreboard; the level names agree with it.</extracomment>
-        <translation>&amp;Dificuldade</translation>
+        <translation>&amp;Nível</translation>
     </message>
     <message>
         <source>&amp;Easy</source>
@@ -97,43 +97,43 @@
         <source>Game</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the box showing the number of the game. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished">Partida</translation>
+        <translation>Partida</translation>
     </message>
     <message>
         <source>Wins</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the box counting the games you won. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished">Vitórias</translation>
+        <translation>Vitórias</translation>
     </message>
     <message>
         <source>Draws</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the box counting the drawn games. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished">Empates</translation>
+        <translation>Empates</translation>
     </message>
     <message>
         <source>Losses</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the box counting the games you lost. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished">Derrotas</translation>
+        <translation>Derrotas</translation>
     </message>
     <message>
         <source>Player</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the label showing your mark. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished">Jogador</translation>
+        <translation>Jogador</translation>
     </message>
     <message>
         <source>Computer</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the label showing the computer&apos;s mark. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Máquina</translation>
     </message>
     <message>
         <source>Difficulty</source>
         <comment>spoken</comment>
         <extracomment>Spoken only, no width limit: the name of the label showing the level. A full word, never an abbreviation.</extracomment>
-        <translation type="unfinished">Dificuldade</translation>
+        <translation>Nível</translation>
     </message>
 </context>
 <context>
@@ -196,7 +196,7 @@
     <message>
         <source>Changing This Setting Will Restart The Tournament</source>
         <extracomment>Prompt of the box that asks before a new level, with marks on the board: OK changes the level and starts a new tournament, Cancel keeps both.</extracomment>
-        <translation>Se você mudar a dificuldade, o torneio vai recomeçar do zero.</translation>
+        <translation>Se você mudar o nível, o torneio vai recomeçar do zero.</translation>
     </message>
     <message>
         <source>Reset?</source>
@@ -269,7 +269,7 @@
     <message>
         <source>Game %1. Wins %2, draws %3, losses %4. Difficulty: %5.</source>
         <extracomment>Spoken only, no width limit: the scoreboard, said after each move, in the boxes that end a game and on a screen reader&apos;s status bar command. %1 is the game number, %2 to %4 the counts, %5 a level (Easy, Medium or Hard, as translated for the Difficulty caption).</extracomment>
-        <translation>Partida %1. Vitórias %2, empates %3, derrotas %4. Dificuldade: %5.</translation>
+        <translation>Partida %1. Vitórias %2, empates %3, derrotas %4. Nível: %5.</translation>
     </message>
     <message>
         <source>Winning line: %1, %2, %3.</source>
@@ -289,7 +289,7 @@
     <message>
         <source>%1, %2</source>
         <extracomment>Spoken only, no width limit: a cell&apos;s name, %1 its place and %2 its mark, X, O or &quot;empty&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -297,37 +297,37 @@
     <message>
         <source>Usage: %1</source>
         <extracomment>First line of the --help text. %1 is the program&apos;s name followed by &quot;[options]&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1</translation>
     </message>
     <message>
         <source>[options]</source>
         <extracomment>Stands for the options in the first line of the --help text, after the program&apos;s name: &quot;Usage: gridmark [options]&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>[opções]</translation>
     </message>
     <message>
         <source>Options:</source>
         <extracomment>Heading of the list of options in the --help text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Opções:</translation>
     </message>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
         <extracomment>The one-line error on a wrong option. %1 is the option as typed, without its dashes. Put your language&apos;s quotation marks around %1; the English uses plain single quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Opção desconhecida “%1”.</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
         <extracomment>The one-line error on several wrong options. %1 is the options as typed, without their dashes, joined by &quot;, &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Opções desconhecidas: %1.</translation>
     </message>
     <message>
         <source>Missing value after &apos;%1&apos;.</source>
         <extracomment>The one-line error on an option given without its value. %1 is the option as typed. Put your language&apos;s quotation marks around %1; the English uses plain single quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Falta um valor após “%1”.</translation>
     </message>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
         <extracomment>The one-line error on a value given to an option that takes none. %1 is the option as typed. Put your language&apos;s quotation marks around %1; the English uses plain single quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Valor inesperado após “%1”.</translation>
     </message>
 </context>
 <context>
@@ -343,12 +343,12 @@
     <message>
         <source>&amp;Copy</source>
         <extracomment>Right-click menu of a score box: copies the selected number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>Select All</source>
         <extracomment>Right-click menu of a score box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar tudo</translation>
     </message>
 </context>
 <context>
@@ -379,7 +379,7 @@
     <message>
         <source>Ctrl</source>
         <extracomment>The Control key, as right-click menus show it beside an item (&quot;Ctrl+C&quot;): the name printed on the key in your language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl</translation>
     </message>
 </context>
 <context>
@@ -387,12 +387,12 @@
     <message>
         <source>&amp;Copy</source>
         <extracomment>Right-click menu of the notice in the About box: copies the selection.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>Select All</source>
         <extracomment>Right-click menu of the notice in the About box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Selecionar tudo</translation>
     </message>
 </context>
 <context>
@@ -434,13 +434,14 @@
         <source>You seriously don&apos;t know how to play Gridmark?</source>
         <extracomment>How To Play&apos;s headline, teasing: bold Arial 14.25 pt, centred in lines of 297 pixels, at most three. A line break (
 ) or a no-break space is welcome where a word would otherwise stand alone on its line.</extracomment>
-        <translation>Sério que você não sabe jogar Gridmark?</translation>
+        <translation>Sério que você não sabe
+jogar Gridmark?</translation>
     </message>
     <message>
         <source>The first player to get (3) X&apos;s or O&apos;s in a row wins.</source>
         <extracomment>How To Play&apos;s rule, below the headline: centred in lines of 297 pixels, at most two. (3) is the number three in your digits; X and O are the marks, kept as they are. A line break (
 ) or a no-break space is welcome to keep &quot;(3)&quot; with its mark, or a word from standing alone.</extracomment>
-        <translation>Ganha quem alinhar primeiro (3) X ou (3) O.</translation>
+        <translation>Ganha quem alinhar primeiro (3)&#xa0;X ou (3)&#xa0;O.</translation>
     </message>
 </context>
 <context>
@@ -490,17 +491,17 @@ As opções próprias do Qt (-style, -platform, -reverse...) também são aceita
     <message>
         <source>gridmark: %1 %2</source>
         <extracomment>The line printed on a wrong argument. %1 is the sentence saying what is wrong, %2 the sentence that points to --help. Join them as your language joins two sentences.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>gridmark: %1 %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Joins two items of a list in parentheses: the reasons in &quot;gridmark: no display could be opened (%1)&quot;, or the platforms in &quot;gridmark: no platform is called ...&quot;. %1 may be a list joined this way already. Arabic and Persian use their own comma.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>gridmark: no platform is called &quot;%1&quot; (the platforms are %2)</source>
         <extracomment>Printed when no platform asked for with -platform or QT_QPA_PLATFORM exists. %1 is the name asked for, as typed; %2 the names of the platforms there are, joined by &quot;%1, %2&quot;. Put your language&apos;s quotation marks around %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>gridmark: não existe nenhuma plataforma chamada “%1” (plataformas disponíveis: %2)</translation>
     </message>
 </context>
 </TS>
