@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFile>
 #include <QHash>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -79,6 +80,24 @@ QString Sample() {
   return sample;
 }
 
+// The game's catalogue for the first of the locale's languages it has, its
+// own country's before the language's: Brazil has one beside Portugal's,
+// which Qt's own search would find first.
+QString Catalogue(const QLocale& locale) {
+  for (const QString& language : locale.uiLanguages()) {
+    const QString name = QLocale(language).name();
+    for (const QString& catalogue :
+         {name, name.section(QLatin1Char('_'), 0, 0)}) {
+      const QString file =
+          QStringLiteral(":/i18n/gridmark_%1.qm").arg(catalogue);
+      if (QFile::exists(file)) {
+        return file;
+      }
+    }
+  }
+  return {};
+}
+
 }  // namespace
 
 bool UseLanguage(const QLocale& locale) {
@@ -87,8 +106,7 @@ bool UseLanguage(const QLocale& locale) {
   static QTranslator qt;
   QCoreApplication::removeTranslator(&game);
   QCoreApplication::removeTranslator(&qt);
-  const bool found = game.load(locale, QStringLiteral("gridmark"),
-                               QStringLiteral("_"), QStringLiteral(":/i18n"));
+  const bool found = game.load(Catalogue(locale));
   // Numbers in the player's digits, plain as counters are: no separators.
   QLocale numbers = found ? locale : QLocale::c();
   numbers.setNumberOptions(QLocale::OmitGroupSeparator);

@@ -39,7 +39,7 @@ check 1 "gridmark: no platform is called \"bogus\" (the platforms are *offscreen
 de='LANG=de_DE.UTF-8 LANGUAGE='
 check 0 "Aufruf: gridmark \[Optionen\]*Tic-Tac-Toe*-h, --help*Diese Hilfe*" "$de" -h
 # shellcheck disable=SC1111  # German quotation marks, meant
-check 2 "gridmark: Unbekannte Option 'bogus'. Siehe „gridmark --help“." "$de" --bogus
+check 2 "gridmark: Unbekannte Option „bogus“. Siehe „gridmark --help“." "$de" --bogus
 check 1 "gridmark: Es konnte keine Anzeige geöffnet werden (DISPLAY ist nicht gesetzt, WAYLAND_DISPLAY ist nicht gesetzt)" "$de"
 check 124 "*" "" -platform "nope;offscreen" -style fusion -reverse -qwindowtitle T
 # Starting loads neither the SVG library nor any image-format plugin.

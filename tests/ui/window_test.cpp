@@ -294,15 +294,16 @@ class WindowTest : public QObject {
   }
 
   void followsTheLocaleElseEnglish() {
-    // A level, Qt's Yes button (Qt's only with the game's own language) and
-    // the game number, in the player's digits.
+    // A box title, Qt's Yes button (Qt's only with the game's own language)
+    // and the game number, in the player's digits.
     for (const QString expected :
-         {"de_AT|Mittel|&Ja|1", "pt_BR|Médio|&Sim|1", "fa_IR|متوسط|بله(&Y)|۱",
-          "th_TH|Medium|&Yes|1", "C|Medium|&Yes|1"}) {
+         {"de_AT|Gewonnen|&Ja|1", "pt_BR|Você venceu|&Sim|1",
+          "pt_PT|Ganhou|&Sim|1", "fa_IR|شما بردید|بله(&Y)|۱",
+          "th_TH|You Win|&Yes|1", "C|You Win|&Yes|1"}) {
       UseLanguage(QLocale(expected.section('|', 0, 0)));
       Scripted platform({ChanceR(60)});
       const Form1 form(platform);
-      QCOMPARE(expected.section('|', 0, 0) + '|' + EngineText("Medium") + '|' +
+      QCOMPARE(expected.section('|', 0, 0) + '|' + EngineText("You Win") + '|' +
                    QCoreApplication::translate("QPlatformTheme", "&Yes") + '|' +
                    Find<QLineEdit>(form, "txtGamenumber")->text(),
                expected);
