@@ -540,9 +540,9 @@ class WindowTest : public QObject {
           heard << places[i] + " out of step";
       }
     };
-    for (const char* name :
-         {"Form1", "scoreboard", "txtGamenumber", "txtWins", "txtDraws",
-          "txtLosses", "lblPlayertype", "lblCPUtype", "lblDifficultytype"})
+    for (const char* name : {"Form1", "scoreboard", "txtGamenumber", "txtWins",
+                             "txtDraws", "txtLosses", "lblPlayertype", "lblCPU",
+                             "lblCPUtype", "lblDifficultytype"})
       heard << tree(name);
     auto* menu = Find<QMenu>(form, "mnuDifficulty");
     menu->popup({});
@@ -592,6 +592,7 @@ Wins|EditableText|0
 Draws|EditableText|0
 Losses|EditableText|0
 Player|StaticText|X's
+CPU|StaticText|CPU
 Computer|StaticText|O's
 Difficulty|StaticText|Medium
 cmd1_0: Game 1. Wins 0, draws 0, losses 0. Difficulty: Medium.
