@@ -139,12 +139,20 @@ bool FontsDrawLanguage() {
 }
 
 QFont LanguageFont(const QFont& designed) {
-  static QHash<QString, QFont> chosen;
-  const QString key = designed.key() + QLocale().name();
-  if (!chosen.contains(key)) {
-    chosen.insert(key, FontFor(Sample(), designed));
+  // Which letters a family has does not depend on the size: one look per
+  // family, weight and language.
+  static QHash<QString, QString> families;
+  const QString key =
+      QStringLiteral("%1|%2|%3")
+          .arg(designed.family(), QString::number(designed.weight()),
+               QLocale().name());
+  auto found = families.constFind(key);
+  if (found == families.constEnd()) {
+    found = families.insert(key, FontFor(Sample(), designed).family());
   }
-  return chosen.value(key);
+  QFont font = designed;
+  font.setFamily(*found);
+  return font;
 }
 
 }  // namespace gridmark
