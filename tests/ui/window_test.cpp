@@ -376,10 +376,12 @@ class WindowTest : public QObject {
 
   // In every language, and in a made-up one with texts 40% longer: each text
   // of the window and the dialogs fits its control, wrapped as labels wrap,
-  // with each level shown, and its fonts draw it; no caption runs into
-  // another control; right-to-left languages mirror, each caption to the
-  // right of its value. The made-up language only reports what would not
-  // fit.
+  // with each level shown, and its fonts draw it, a font the window sets
+  // alone; no caption runs into another control, and each keeps clear space
+  // before the next; each box is as wide as its title needs; right-to-left
+  // languages mirror, each caption to the right of its value and each number
+  // at the start of its box. The made-up language only reports what would
+  // not fit.
   void textsFitTheirControlsInEveryLanguage() {
     QStringList languages = QDir(":/i18n").entryList();
     languages.replaceInStrings(QRegularExpression("gridmark_|\\.qm"), "");
