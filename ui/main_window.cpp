@@ -2,7 +2,6 @@
 
 #include <QAccessibleWidget>
 #include <QVBoxLayout>
-#include <utility>
 
 #include "platform/qt_platform_services.h"
 #include "ui/look.h"

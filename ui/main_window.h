@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QStringList>
 #include <QWidget>
 #include <array>
 #include <cstdint>
